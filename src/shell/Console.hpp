@@ -1,0 +1,77 @@
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace tavrik {
+
+/// Thrown by every read when standard input has ended; only the prompt loop
+/// catches it.
+struct EndOfInput {};
+
+/// The one place that knows how the program talks to the user: how a line, a
+/// number, a word or a character is read, what a line break is, and what
+/// happens when a number is expected and something else is typed.
+class Console {
+ public:
+  Console(std::istream& in, std::ostream& out);
+
+  /// Writes text exactly. What is written since the last line break (or the
+  /// last answer) is remembered as the pending prompt.
+  void write(std::string_view text);
+  void write(const char* text) { write(std::string_view(text)); }
+  void write(const std::string& text) { write(std::string_view(text)); }
+  /// Numbers in the stream's default formatting (six significant digits).
+  void write(int value);
+  void write(long long value);
+  void write(unsigned long long value);
+  void write(float value);
+  void write(double value);
+  void write(char value);
+  /// One line break, flushed.
+  void endLine();
+  /// Flushes pending output without a line break.
+  void flush();
+
+  /// A whole line, without its line end, untrimmed.
+  std::string readLine();
+  /// One blank-delimited word (leading white space skipped).
+  std::string readWord();
+  /// One non-blank character (leading white space skipped).
+  char readChar();
+
+  /// Numbers by formatted extraction. A non-number (or a number out of the
+  /// type's range) discards the rest of the line, writes "Errore riprova",
+  /// writes the pending prompt again and reads again.
+  int readInt();
+  float readFloat();
+  double readDouble();
+
+  /// One attempt at a number: on a non-number the failure is cleared, the
+  /// rest of the line (with its line end) is discarded and nullopt returned.
+  std::optional<int> tryReadInt();
+  std::optional<double> tryReadDouble();
+
+  /// Discards exactly one character (normally the line end after an answer).
+  void discardOne();
+
+  /// The text written since the last line break or answer.
+  const std::string& pendingPrompt() const { return pendingPrompt_; }
+
+ private:
+  template <typename T>
+  std::optional<T> tryRead();
+  template <typename T>
+  T readNumber();
+  void answerRead() { pendingPrompt_.clear(); }
+  [[noreturn]] void endOfInput();
+
+  std::istream& in_;
+  std::ostream& out_;
+  std::string pendingPrompt_;
+};
+
+}  // namespace tavrik
