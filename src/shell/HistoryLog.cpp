@@ -13,10 +13,17 @@ namespace tavrik {
 void HistoryLog::record(std::string_view line) {
   entries_.emplace_back(line);
   const std::string path(kFileName);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) return;  // the entry stays in memory only
+  // A file that does not end with a line end (edited by hand, say) would
+  // glue this entry onto its last one.
+  std::string entry;
+  char last = '\n';
+  const off_t size = ::lseek(fd, 0, SEEK_END);
+  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+  if (last != '\n') entry += '\n';
   // One write per entry, so that a line is never split by another writer.
-  std::string entry(line);
+  entry += line;
   entry += '\n';
   [[maybe_unused]] const ssize_t written = ::write(fd, entry.data(), entry.size());
   ::close(fd);

@@ -64,11 +64,13 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t from) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: run-transcript FILE\n";
+  // "--show FILE" prints what the run produced instead of comparing.
+  const bool show = argc == 3 && std::string_view(argv[1]) == "--show";
+  if (argc != 2 && !show) {
+    std::cerr << "usage: run-transcript [--show] FILE\n";
     return 2;
   }
-  const fs::path file = fs::absolute(argv[1]);
+  const fs::path file = fs::absolute(argv[argc - 1]);
   Transcript t;
   try {
     t = tavrik::testing::parseTranscript(readFile(file));
@@ -99,6 +101,10 @@ int main(int argc, char** argv) {
   const std::size_t startUpLines = platform.linesRun.size();
   const int status = shell.runLoop();
 
+  if (show) {
+    std::cout << "--- stdout\n" << visible(out.str().substr(bannerEnd)) << "--- platform\n"
+              << joinLines(platform.linesRun, startUpLines) << "--- exit " << status << "\n";
+  }
   bool ok = true;
   if (t.hasOutput) {
     const std::string actual = t.wholeOutput ? out.str() : out.str().substr(bannerEnd);

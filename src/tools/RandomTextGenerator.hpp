@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "shell/Context.hpp"
+
+namespace tavrik::tools {
+
+/// Random text of `length` characters over A-Z a-z 0-9, drawn by a fresh
+/// std::mt19937 seeded with `seed`: the same seed and length always give the
+/// same text, and a longer text begins with the shorter one.
+std::string generateCode(std::uint32_t seed, std::size_t length);
+
+/// Random text of `length` characters over a-z A-Z 0-9 ! @ # $ % ^ & * ( ),
+/// every 32-bit draw taken from the platform's cryptographic random source.
+std::string generatePassword(Platform& platform, std::size_t length);
+
+/// 'g': asks for a length and writes a code seeded from the clock.
+Flow runGenerateCode(Context& context);
+
+/// 'v': asks for a length and writes a password.
+Flow runGeneratePassword(Context& context);
+
+}  // namespace tavrik::tools

@@ -1,0 +1,32 @@
+# 'k' clears twice and writes the banner again; the saved theme is not run again.
+--- given color_data.txt noeol
+color 9e
+--- stdin
+k
+--- stdout
+
+
+Cosa vuoi fare?
+
+Path: 
+Tavrik Terminal
+(c) 2026 Tavrik Terminal. Tutti i diritti riservati.
+
+Premi '#' per la lista di comandi
+
+Premi 'h' per aiuto
+
+
+Attenzione:1) se inserisci male i comandi il sistema potrebbe non funzionare correttamente.
+           2) bisogna inserire esclusivamente il dato (numero,lettera ecc..) richieto dal comando,
+              altrimenti potrebbero verificarsi errori anomali o l'avvio di funzioni indesiderate (come il doppio avvio di una funzione).
+In questi casi sarai costretto a riavviare il programma o chiuderlo e riaprirlo se non e' possibile riavviarlo.
+
+
+Cosa vuoi fare?
+
+Path: 
+--- platform
+cls
+cls
+--- exit 0
