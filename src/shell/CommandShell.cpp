@@ -72,7 +72,7 @@ int CommandShell::runLoop() {
   try {
     for (;;) {
       shell::writePromptBlock(console);
-      const std::string line = console.readLine();
+      const std::string line = console.readCommandLine();
       console.endLine();
       context_.history.record(line);
       if (runLine(line) == Flow::Quit) return 0;

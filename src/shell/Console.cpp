@@ -55,6 +55,26 @@ std::string Console::readLine() {
   return line;
 }
 
+std::string Console::readCommandLine() {
+  readingCommandLine_ = true;
+  std::string line;
+  try {
+    line = readLine();
+  } catch (...) {
+    readingCommandLine_ = false;
+    throw;
+  }
+  readingCommandLine_ = false;
+  if (commandLineListener_) commandLineListener_(line);
+  return line;
+}
+
+Console::LinePrompt Console::takeLinePrompt() {
+  LinePrompt prompt{std::move(pendingPrompt_), readingCommandLine_};
+  pendingPrompt_.clear();
+  return prompt;
+}
+
 std::string Console::readWord() {
   flush();
   std::string word;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavrik {
 
@@ -38,6 +40,9 @@ class Console {
 
   /// A whole line, without its line end, untrimmed.
   std::string readLine();
+  /// A command line: read as readLine(), then handed to the command-line
+  /// listener (at a terminal, the line editor keeps it for recall).
+  std::string readCommandLine();
   /// One blank-delimited word (leading white space skipped).
   std::string readWord();
   /// One non-blank character (leading white space skipped).
@@ -61,6 +66,21 @@ class Console {
   /// The text written since the last line break or answer.
   const std::string& pendingPrompt() const { return pendingPrompt_; }
 
+  /// What a line editor needs before it reads a line: the text on the
+  /// current line, which it draws again as its own prompt, and whether a
+  /// command line is being read.
+  struct LinePrompt {
+    std::string text;
+    bool commandLine = false;
+  };
+  /// The line prompt; the pending prompt is then forgotten, since the line
+  /// end the user types also ends the line it was written on.
+  LinePrompt takeLinePrompt();
+  /// Who is told of every command line read (nobody by default).
+  void setCommandLineListener(std::function<void(const std::string&)> listener) {
+    commandLineListener_ = std::move(listener);
+  }
+
  private:
   template <typename T>
   std::optional<T> tryRead();
@@ -72,6 +92,8 @@ class Console {
   std::istream& in_;
   std::ostream& out_;
   std::string pendingPrompt_;
+  bool readingCommandLine_ = false;
+  std::function<void(const std::string&)> commandLineListener_;
 };
 
 }  // namespace tavrik

@@ -27,6 +27,10 @@ class Platform {
 
   /// Fills the span with draws from the system's cryptographic random source.
   virtual void secureRandom(std::span<std::uint32_t> out) = 0;
+
+  /// The directory of the data files installed with the program; empty when
+  /// there is none.
+  virtual std::string dataDirectory() = 0;
 };
 
 /// The console command lines the program knows how to carry out.

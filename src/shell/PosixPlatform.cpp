@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -189,6 +190,21 @@ void PosixPlatform::secureRandom(std::span<std::uint32_t> out) {
     bytes += n;
     remaining -= static_cast<std::size_t>(n);
   }
+}
+
+std::string PosixPlatform::dataDirectory() {
+  // Installed: <prefix>/bin/tavrik-terminal next to <prefix>/share/tavrik-terminal.
+  const std::string self = selfPath();
+  if (!self.empty()) {
+    std::error_code error;
+    const std::filesystem::path installed =
+        std::filesystem::path(self).parent_path().parent_path() / TAVRIK_DATA_RELDIR;
+    if (std::filesystem::is_directory(installed, error)) return installed.string();
+  }
+  // A program run from its build tree uses the data of its source tree.
+  std::error_code error;
+  if (std::filesystem::is_directory(TAVRIK_SOURCE_DATA_DIR, error)) return TAVRIK_SOURCE_DATA_DIR;
+  return {};
 }
 
 int probeHost(const std::string& host, int timeoutMillis) {

@@ -20,6 +20,7 @@ class PosixPlatform final : public Platform {
   std::int64_t nowSeconds() override;
   void sleepMillis(int milliseconds) override;
   void secureRandom(std::span<std::uint32_t> out) override;
+  std::string dataDirectory() override;
 
   /// Puts the terminal's colours back as they were before the program ran.
   void restoreTerminal();

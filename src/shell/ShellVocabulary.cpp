@@ -24,7 +24,7 @@ bool isPlainAddress(std::string_view address) {
   if (!startsWith(address, "https://") || address.size() == 8) return false;
   for (const char c : address) {
     const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                       (c >= '0' && c <= '9') || std::string_view("-._~:/%?=&#").find(c) !=
+                       (c >= '0' && c <= '9') || std::string_view("-._~:/%").find(c) !=
                                                      std::string_view::npos;
     if (!plain) return false;
   }

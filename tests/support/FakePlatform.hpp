@@ -16,6 +16,7 @@ class FakePlatform final : public Platform {
   std::int64_t now = 1'700'000'000;   // the clock, in seconds
   long long sleptMillis = 0;          // total time the program slept
   std::mt19937 randomSource{12345};   // stands in for the system's source
+  std::string dataDir;                // installed data directory; empty = none
 
   int runShellCommand(std::string_view line) override {
     linesRun.emplace_back(line);
@@ -28,6 +29,7 @@ class FakePlatform final : public Platform {
   void secureRandom(std::span<std::uint32_t> out) override {
     for (auto& word : out) word = static_cast<std::uint32_t>(randomSource());
   }
+  std::string dataDirectory() override { return dataDir; }
 };
 
 }  // namespace tavrik

@@ -10,6 +10,8 @@ namespace tavrik::testing {
 ///
 ///   # comment lines before the first section
 ///   --- option probe=1 now=1700000000   (settings of the fake platform)
+///   --- option datadir=../../../data    (installed data, from the file's dir)
+///   --- option workdir=removed          (the working directory is gone)
 ///   --- given <file> [noeol]            (a file in the working directory)
 ///   --- stdin [noeol]
 ///   --- stdout [whole]                  (after the banner, unless "whole")

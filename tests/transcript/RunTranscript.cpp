@@ -90,6 +90,12 @@ int main(int argc, char** argv) {
   tavrik::FakePlatform platform;
   if (t.options.contains("probe")) platform.probeResult = std::stoi(t.options["probe"]);
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
+  // Installed data: a directory relative to the transcript file.
+  if (t.options.contains("datadir")) {
+    platform.dataDir = (file.parent_path() / t.options["datadir"]).lexically_normal().string();
+  }
+  // A working directory removed under the program: no file can be made.
+  if (t.options.contains("workdir") && t.options["workdir"] == "removed") fs::remove_all(workDir);
 
   std::istringstream in(t.input);
   std::ostringstream out;

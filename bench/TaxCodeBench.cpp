@@ -1,0 +1,78 @@
+// One tax code from the shipped municipality table: the whole 'f' command
+// (load, dialogue, lookup, code) and its parts. The counters give the size
+// of the table and its longest bucket chain.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "shell/Console.hpp"
+#include "shell/HistoryLog.hpp"
+#include "shell/Platform.hpp"
+#include "tools/MunicipalityTable.hpp"
+#include "tools/TaxCode.hpp"
+
+namespace {
+
+const std::filesystem::path kDataDir =
+    std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+
+// Everything the command needs of the platform is the installed data.
+class DataOnlyPlatform final : public tavrik::Platform {
+ public:
+  int runShellCommand(std::string_view) override { return 1; }
+  std::int64_t nowSeconds() override { return 0; }
+  void sleepMillis(int) override {}
+  void secureRandom(std::span<std::uint32_t>) override {}
+  std::string dataDirectory() override { return kDataDir.string(); }
+};
+
+void wholeTaxCodeCommand(benchmark::State& state) {
+  DataOnlyPlatform platform;
+  tavrik::HistoryLog history;
+  for (auto _ : state) {
+    std::istringstream in("Rossi\nMario\n1\n1\n1980\nM\nRoma\n");
+    std::ostringstream out;
+    tavrik::Console console(in, out);
+    tavrik::Context context{console, platform, history};
+    tavrik::tools::runTaxCode(context);
+    benchmark::DoNotOptimize(out.str().data());
+  }
+}
+
+void loadShippedTable(benchmark::State& state) {
+  const auto file = kDataDir / "risorsa.cf.txt";
+  for (auto _ : state) {
+    const auto table = tavrik::tools::loadMunicipalities(file);
+    if (!table) {
+      state.SkipWithError("the shipped table does not load");
+      return;
+    }
+    benchmark::DoNotOptimize(table->size());
+  }
+  const auto table = tavrik::tools::loadMunicipalities(file);
+  state.counters["records"] = static_cast<double>(table->size());
+  state.counters["longest_chain"] = static_cast<double>(table->longestChain());
+}
+
+void lookUpMunicipality(benchmark::State& state) {
+  const auto table = tavrik::tools::loadMunicipalities(kDataDir / "risorsa.cf.txt");
+  if (!table) {
+    state.SkipWithError("the shipped table does not load");
+    return;
+  }
+  const std::string names[] = {"ROMA", "MILANO", "L''AQUILA", "CASTELNUOVO BERARDENGA",
+                               "ATLANTIDE"};
+  for (auto _ : state) {
+    for (const std::string& name : names) {
+      benchmark::DoNotOptimize(tavrik::tools::findMunicipality(*table, name));
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * std::size(names)));
+}
+
+BENCHMARK(wholeTaxCodeCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(loadShippedTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(lookUpMunicipality);
+
+}  // namespace

@@ -1,0 +1,66 @@
+# Charts: Debian's cairo and pango (PNG, PDF), libjpeg-turbo (JPEG), libpng,
+# libzip (PPTX) and fontconfig.
+#
+# Linked into the program, those libraries (about forty shared objects with
+# glib, harfbuzz and X11's client libraries behind them) made every start
+# about 20 ms slower. So the renderers are modules that the program loads
+# with dlopen when the first chart is made, and tavrik-chart itself links
+# none of them: tavrik-chart-render.so (cairo, pango, libjpeg, libpng,
+# fontconfig) draws and measures text, tavrik-chart-pptx.so (libzip,
+# fontconfig) writes presentations, so that a PNG does not pay for libzip's
+# compression and cryptography libraries. The modules are built next to the
+# program and installed in the library directory; the program looks for
+# them in both places, relative to its own binary.
+pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
+  cairo cairo-pdf pangocairo pango fontconfig libjpeg libpng)
+pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET libzip fontconfig)
+
+set(TAVRIK_CHART_MODULE_RELDIR "${CMAKE_INSTALL_LIBDIR}/tavrik-terminal")
+
+# The modules' own sources are not part of the program.
+get_target_property(chart_sources tavrik-chart SOURCES)
+list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx)/")
+set_property(TARGET tavrik-chart PROPERTY SOURCES ${chart_sources})
+
+function(tavrik_chart_module target libraries)
+  add_library(${target} MODULE ${ARGN})
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/render/exports.map)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${target} PRIVATE ${libraries})
+  # A module shows the program one symbol, whatever it links in.
+  target_link_options(${target} PRIVATE -Wl,--no-undefined -Wl,--as-needed
+    -Wl,--version-script=${CMAKE_SOURCE_DIR}/src/chart/render/exports.map)
+  if(NOT TAVRIK_SANITIZE AND NOT TAVRIK_FUZZ)
+    # Its own C++ runtime, as the program has: nothing more to load.
+    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+  endif()
+  install(TARGETS ${target} LIBRARY DESTINATION ${TAVRIK_CHART_MODULE_RELDIR})
+endfunction()
+
+file(GLOB chart_drawing_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/render/*.cpp)
+file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
+tavrik_chart_module(tavrik-chart-render PkgConfig::CHART_DRAWING ${chart_drawing_sources})
+tavrik_chart_module(tavrik-chart-pptx PkgConfig::CHART_PPTX
+  ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/render/FontMatch.cpp)
+
+target_compile_definitions(tavrik-chart PRIVATE
+  TAVRIK_CHART_MODULE_RELDIR="${TAVRIK_CHART_MODULE_RELDIR}"
+  TAVRIK_CHART_BUILD_DIR="${CMAKE_BINARY_DIR}")
+target_link_libraries(tavrik-chart PUBLIC ${CMAKE_DL_LIBS})
+
+# Whatever links the chart code gets the modules built with it, and the chart
+# tests read the files back with the same libraries. Those targets are
+# defined after this file is read, hence the deferred call.
+function(tavrik_chart_module_users)
+  add_dependencies(tavrik tavrik-chart-render tavrik-chart-pptx)
+  if(TARGET unit-chart)
+    add_dependencies(unit-chart tavrik-chart-render tavrik-chart-pptx)
+    target_link_libraries(unit-chart PRIVATE PkgConfig::CHART_DRAWING PkgConfig::CHART_PPTX)
+  endif()
+endfunction()
+cmake_language(DEFER CALL tavrik_chart_module_users)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "chart/ChartModel.hpp"
+#include "chart/DisplayList.hpp"
+
+namespace tavrik::chart {
+
+/// How wide a line of text is and how far apart its lines are, in pixels.
+struct TextSize {
+  double width = 0;
+  double lineHeight = 0;
+};
+
+/// Measures text the way the renderer will draw it.
+class TextMeasurer {
+ public:
+  virtual ~TextMeasurer() = default;
+  virtual TextSize measure(std::string_view text, const Font& font) = 0;
+};
+
+/// Lays a chart out as the picture every file format draws: background,
+/// grid, bars, axes with their ticks and titles, the chart title, the free
+/// text boxes and the legend, in painting order.
+DisplayList layoutChart(const ChartModel& chart, TextMeasurer& measurer);
+
+}  // namespace tavrik::chart

@@ -1,0 +1,36 @@
+// The entry of the presentation module. It is apart from the drawing module
+// because libzip brings its own libraries (compression, cryptography) that
+// no other format needs.
+
+#include <exception>
+
+#include "chart/RenderInterface.hpp"
+#include "chart/pptx/PptxWriter.hpp"
+
+namespace tavrik::chart::pptx {
+
+namespace {
+
+int writePicture(const TavrikChartPicture* picture, int format, const char* path) {
+  if (picture == nullptr || path == nullptr || format != kTavrikChartPptx || picture->width <= 0 ||
+      picture->height <= 0) {
+    return 1;
+  }
+  try {
+    return writePptx(*picture, path) ? 0 : 1;
+  } catch (const std::exception&) {
+    return 1;
+  }
+}
+
+// Text is measured by the drawing module only.
+constexpr TavrikChartRenderer kWriter = {kTavrikChartRendererVersion, nullptr, writePicture};
+
+}  // namespace
+
+}  // namespace tavrik::chart::pptx
+
+extern "C" __attribute__((visibility("default"))) const TavrikChartRenderer*
+tavrik_chart_renderer() {
+  return &tavrik::chart::pptx::kWriter;
+}

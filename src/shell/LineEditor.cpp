@@ -1,0 +1,223 @@
+#include "shell/LineEditor.hpp"
+
+#include <histedit.h>
+#include <langinfo.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+
+#include "shell/Console.hpp"
+#include "shell/HistoryLog.hpp"
+#include "shell/WholeFile.hpp"
+
+namespace tavrik {
+
+namespace {
+
+// Enough to reach back over any session; older lines stay in the history
+// file, where "@" shows them.
+constexpr std::size_t kRecallCapacity = 1000;
+
+// Key bindings on top of the editor's own emacs-style ones. A tab is typed
+// into the answer as at a plain console, not completed; Home, End, Delete
+// and Ctrl+arrows are bound in the forms terminals commonly send.
+constexpr const char* kBindings[][2] = {
+    {"^I", "ed-insert"},
+    {"\\e[H", "ed-move-to-beg"},       {"\\e[F", "ed-move-to-end"},
+    {"\\eOH", "ed-move-to-beg"},       {"\\eOF", "ed-move-to-end"},
+    {"\\e[1~", "ed-move-to-beg"},      {"\\e[4~", "ed-move-to-end"},
+    {"\\e[7~", "ed-move-to-beg"},      {"\\e[8~", "ed-move-to-end"},
+    {"\\e[3~", "ed-delete-next-char"}, {"\\e[1;5D", "ed-prev-word"},
+    {"\\e[1;5C", "em-next-word"},
+};
+
+// The terminal's mode before the program changed anything, for the signal
+// handler to put back.
+termios startMode;
+volatile sig_atomic_t startModeSaved = 0;
+
+void restoreTerminalAndEnd(int signal) {
+  // Only async-signal-safe calls here.
+  if (startModeSaved != 0) ::tcsetattr(STDIN_FILENO, TCSANOW, &startMode);
+  // Default colours, and whatever runs next starts on a line of its own.
+  static constexpr char kReset[] = "\x1b[0m\n";
+  [[maybe_unused]] const ssize_t written = ::write(STDOUT_FILENO, kReset, sizeof kReset - 1);
+  if (signal == SIGINT) ::_exit(130);
+  // The handler was reset on entry: the signal's own default action follows
+  // as soon as this handler returns.
+  ::raise(signal);
+}
+
+void handleEndingSignals() {
+  if (::tcgetattr(STDIN_FILENO, &startMode) == 0) startModeSaved = 1;
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    struct sigaction current {};
+    ::sigaction(signal, nullptr, &current);
+    // A signal ignored by whoever started the program stays ignored.
+    if (current.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = restoreTerminalAndEnd;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    ::sigaction(signal, &action, nullptr);
+  }
+}
+
+// The editor measures and draws characters by the locale's character type.
+// The program's own texts are UTF-8, so a locale that is not is replaced by
+// the plain UTF-8 one. Only the character type is touched: numbers and
+// messages are formatted exactly as without a terminal.
+void useUtf8CharacterType() {
+  if (std::setlocale(LC_CTYPE, "") != nullptr && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) {
+    return;
+  }
+  if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr) std::setlocale(LC_CTYPE, "C");
+}
+
+int terminalColumns() {
+  winsize size{};
+  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+  return 80;
+}
+
+// Columns the text takes on the screen; its byte count when it does not
+// decode.
+int displayWidth(const std::string& text) {
+  std::mbstate_t state{};
+  const char* source = text.c_str();
+  const std::size_t length = std::mbsrtowcs(nullptr, &source, 0, &state);
+  if (length == static_cast<std::size_t>(-1)) return static_cast<int>(text.size());
+  std::wstring wide(length, L'\0');
+  source = text.c_str();
+  state = std::mbstate_t{};
+  std::mbsrtowcs(wide.data(), &source, length, &state);
+  const int width = ::wcswidth(wide.c_str(), wide.size());
+  return width < 0 ? static_cast<int>(length) : width;
+}
+
+// The prompt is already on the screen, written by the console; the cursor
+// goes back to where it starts, and the editor draws the same text over it.
+void returnToPromptStart(const std::string& prompt) {
+  std::string moves = "\r";
+  const int rows = promptRowsAbove(displayWidth(prompt), terminalColumns());
+  if (rows > 0) moves += "\x1b[" + std::to_string(rows) + "A";
+  std::fputs(moves.c_str(), stdout);
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+LineBuffer::LineBuffer(Source source) : source_(std::move(source)) {}
+
+LineBuffer::int_type LineBuffer::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  if (ended_) return traits_type::eof();
+  std::optional<std::string> line = source_();
+  if (!line) {
+    ended_ = true;
+    return traits_type::eof();
+  }
+  line_ = std::move(*line);
+  if (line_.empty() || line_.back() != '\n') line_ += '\n';
+  setg(line_.data(), line_.data(), line_.data() + line_.size());
+  return traits_type::to_int_type(*gptr());
+}
+
+RecallList RecallList::fromHistory(std::string_view content) {
+  RecallList list;
+  for (const std::string& line : parseHistory(content)) list.add(line);
+  return list;
+}
+
+bool RecallList::add(std::string_view line) {
+  if (line.empty()) return false;
+  if (!entries_.empty() && entries_.back() == line) return false;
+  if (entries_.size() == kRecallCapacity) entries_.erase(entries_.begin());
+  entries_.emplace_back(line);
+  return true;
+}
+
+int promptRowsAbove(int width, int columns) {
+  if (width <= 0 || columns <= 0) return 0;
+  // A prompt that fills its last row exactly leaves the cursor on that row.
+  return (width - 1) / columns;
+}
+
+std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
+  if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDOUT_FILENO) != 1) return nullptr;
+  handleEndingSignals();
+  useUtf8CharacterType();
+  return std::unique_ptr<LineEditor>(new LineEditor());
+}
+
+LineEditor::LineEditor()
+    : recall_(RecallList::fromHistory(readWholeFile(HistoryLog::kFileName))),
+      buffer_([this] { return readLine(); }),
+      stream_(&buffer_) {
+  HistEvent event;
+  commandLines_ = ::history_init();
+  answers_ = ::history_init();
+  ::history(commandLines_, &event, H_SETSIZE, static_cast<int>(kRecallCapacity));
+  for (const std::string& line : recall_.entries()) {
+    ::history(commandLines_, &event, H_ENTER, line.c_str());
+  }
+
+  editor_ = ::el_init("tavrik-terminal", stdin, stdout, stderr);
+  ::el_set(editor_, EL_CLIENTDATA, this);
+  ::el_set(editor_, EL_PROMPT, &LineEditor::promptOf);
+  ::el_set(editor_, EL_EDITOR, "emacs");
+  // The editor puts the terminal back in its normal mode before a signal
+  // takes effect, and draws the line again after a suspension or a resize.
+  ::el_set(editor_, EL_SIGNAL, 1);
+  ::el_set(editor_, EL_HIST, ::history, commandLines_);
+  for (const auto& [keys, function] : kBindings) {
+    ::el_set(editor_, EL_BIND, keys, function, nullptr);
+  }
+  // The user's own editor settings (~/.editrc), as in other programs that
+  // edit lines with libedit.
+  ::el_source(editor_, nullptr);
+}
+
+LineEditor::~LineEditor() {
+  ::el_end(editor_);
+  ::history_end(answers_);
+  ::history_end(commandLines_);
+}
+
+void LineEditor::attach(Console& console) {
+  console_ = &console;
+  console.setCommandLineListener([this](const std::string& line) { remember(line); });
+}
+
+char* LineEditor::promptOf(editline* editor) {
+  void* self = nullptr;
+  ::el_get(editor, EL_CLIENTDATA, &self);
+  return static_cast<LineEditor*>(self)->prompt_.data();
+}
+
+std::optional<std::string> LineEditor::readLine() {
+  Console::LinePrompt prompt;
+  if (console_ != nullptr) prompt = console_->takeLinePrompt();
+  prompt_ = std::move(prompt.text);
+  ::el_set(editor_, EL_HIST, ::history, prompt.commandLine ? commandLines_ : answers_);
+  returnToPromptStart(prompt_);
+  int count = 0;
+  const char* line = ::el_gets(editor_, &count);
+  // Ctrl-D on an empty line, or a terminal that went away.
+  if (line == nullptr || count <= 0) return std::nullopt;
+  return std::string(line, static_cast<std::size_t>(count));
+}
+
+void LineEditor::remember(const std::string& line) {
+  if (!recall_.add(line)) return;
+  HistEvent event;
+  ::history(commandLines_, &event, H_ENTER, line.c_str());
+}
+
+}  // namespace tavrik

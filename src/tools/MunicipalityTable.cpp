@@ -1,0 +1,199 @@
+#include "tools/MunicipalityTable.hpp"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace tavrik::tools {
+
+namespace {
+
+constexpr int kHighestCodeNumber = 999;
+
+// White space as a formatted read skips it.
+bool isWhite(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipWhite(std::string_view text, std::size_t at) {
+  while (at < text.size() && isWhite(text[at])) ++at;
+  return at;
+}
+
+// Blank lines before the first record are skipped; white space on the first
+// record's own line is part of its name, as it is for every record's name.
+std::size_t startOfFirstRecord(std::string_view text) {
+  const std::size_t content = skipWhite(text, 0);
+  if (content == text.size()) return content;
+  const std::size_t lineEnd = text.find_last_of("\r\n", content);
+  return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+}
+
+// A decimal number as a formatted integer read takes it: leading white
+// space, an optional sign, at least one digit. Advances `at` past it.
+std::optional<int> readCodeNumber(std::string_view text, std::size_t& at) {
+  at = skipWhite(text, at);
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  if (at >= text.size() || !isDigit(text[at])) return std::nullopt;
+  int value = 0;
+  bool inRange = true;
+  for (; at < text.size() && isDigit(text[at]); ++at) {
+    value = value * 10 + (text[at] - '0');
+    if (value > kHighestCodeNumber) {
+      inRange = false;
+      value = kHighestCodeNumber + 1;  // keeps the digits that follow from overflowing
+    }
+  }
+  if (!inRange || (negative && value != 0)) return std::nullopt;
+  return value;
+}
+
+// Appends the vowel and the apostrophe that stand for an accented vowel.
+void appendAccented(std::string& out, char vowel) {
+  out += vowel;
+  out += '\'';
+}
+
+// The vowel of an accented letter of Windows-1252, either case, or 0.
+char accentedVowel1252(unsigned char byte) {
+  switch (byte | 0x20) {  // 0xC0..0xDF are the upper-case forms of 0xE0..0xFF
+    case 0xE0:
+    case 0xE4:
+      return 'A';
+    case 0xE8:
+    case 0xE9:
+      return 'E';
+    case 0xEC:
+      return 'I';
+    case 0xF2:
+    case 0xF6:
+      return 'O';
+    case 0xF9:
+    case 0xFC:
+      return 'U';
+    default:
+      return 0;
+  }
+}
+
+constexpr unsigned char kUtf8LatinLead = 0xC3;
+
+}  // namespace
+
+MunicipalityRecord MunicipalityTable::record(std::size_t index) const {
+  const Node& node = nodes_.at(index);
+  return {nameOf(node), node.code};
+}
+
+std::size_t MunicipalityTable::longestChain() const {
+  std::size_t longest = 0;
+  for (std::size_t head : heads_) {
+    std::size_t length = 0;
+    for (std::size_t i = head; i != kNone; i = nodes_[i].next) ++length;
+    longest = std::max(longest, length);
+  }
+  return longest;
+}
+
+void MunicipalityTable::add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code) {
+  const std::size_t bucket = bucketOf(std::string_view(text_).substr(nameStart, nameLength));
+  nodes_.push_back({nameStart, nameLength, code, heads_[bucket]});
+  heads_[bucket] = nodes_.size() - 1;
+}
+
+std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
+  MunicipalityTable table;
+  table.text_ = std::move(text);
+  const std::string_view content = table.text_;
+  std::size_t at = startOfFirstRecord(content);
+  while (at < content.size()) {
+    // A name never runs across lines: a line without a TAB is malformed.
+    const std::size_t tab = content.find_first_of("\t\n\r", at);
+    if (tab == std::string_view::npos || content[tab] != '\t') return std::nullopt;
+    std::size_t codeAt = tab + 1;
+    if (codeAt >= content.size() || isWhite(content[codeAt])) return std::nullopt;
+    const char letter = content[codeAt++];
+    const std::optional<int> number = readCodeNumber(content, codeAt);
+    if (!number) return std::nullopt;
+    table.add(at, tab - at, {letter, *number});
+    at = skipWhite(content, codeAt);
+  }
+  return table;
+}
+
+std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) return std::nullopt;
+  return parseMunicipalities(std::move(text));
+}
+
+std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
+                                                 std::string_view name) {
+  for (std::size_t i = table.heads_[bucketOf(name)]; i != MunicipalityTable::kNone;
+       i = table.nodes_[i].next) {
+    const auto& node = table.nodes_[i];
+    if (table.nameOf(node) == name) return node.code;
+  }
+  return std::nullopt;
+}
+
+std::int32_t nameHash(std::string_view name) {
+  std::uint32_t sum = 0;
+  for (const char c : name) {
+    sum += static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+  }
+  return static_cast<std::int32_t>(sum);
+}
+
+std::size_t bucketOf(std::string_view name) {
+  constexpr auto kBuckets = static_cast<std::int64_t>(MunicipalityTable::kBucketCount);
+  const std::int64_t remainder = nameHash(name) % kBuckets;
+  return static_cast<std::size_t>(remainder < 0 ? remainder + kBuckets : remainder);
+}
+
+std::string normalizeName(std::string_view typed) {
+  std::string out;
+  out.reserve(typed.size() * 2);
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    const char c = typed[i];
+    if (c == '\n' || c == '\r') break;
+    if ((c >= 'A' && c <= 'Z') || c == ' ') {
+      out += c;
+      continue;
+    }
+    if (c >= 'a' && c <= 'z') {
+      out += static_cast<char>(c - 'a' + 'A');
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(c);
+    // UTF-8 à è é ì ò ù ä ö ü and their capitals are 0xC3 followed by the
+    // Windows-1252 byte less 0x40.
+    if (byte == kUtf8LatinLead && i + 1 < typed.size()) {
+      const auto second = static_cast<unsigned char>(typed[i + 1]);
+      if (second >= 0x80 && second <= 0xBF) {
+        if (const char vowel = accentedVowel1252(static_cast<unsigned char>(second + 0x40))) {
+          appendAccented(out, vowel);
+          ++i;
+          continue;
+        }
+      }
+    }
+    if (const char vowel = accentedVowel1252(byte)) {
+      appendAccented(out, vowel);
+      continue;
+    }
+    out += c;
+    out += '\'';
+  }
+  return out;
+}
+
+}  // namespace tavrik::tools

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrik::tools {
+
+/// The four-character cadastral code of a municipality or foreign state:
+/// a letter and a number 0..999 (H501 is letter 'H', number 501).
+struct MunicipalityCode {
+  char letter = 0;
+  int number = 0;
+};
+
+/// One line of the municipality file: the name as stored and its code.
+struct MunicipalityRecord {
+  std::string_view name;
+  MunicipalityCode code;
+};
+
+/// The municipality names and their codes, hashed by the byte sum of the name
+/// into a fixed number of buckets. A later record with the same name hides
+/// the earlier one.
+class MunicipalityTable {
+ public:
+  static constexpr std::size_t kBucketCount = 2126;
+
+  /// Number of records, duplicates included.
+  std::size_t size() const { return nodes_.size(); }
+  /// The record of the index-th record line of the file.
+  MunicipalityRecord record(std::size_t index) const;
+  /// Number of records in the fullest bucket.
+  std::size_t longestChain() const;
+
+ private:
+  friend std::optional<MunicipalityTable> parseMunicipalities(std::string text);
+  friend std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
+                                                          std::string_view name);
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+  struct Node {
+    std::size_t nameStart;  // in text_
+    std::size_t nameLength;
+    MunicipalityCode code;
+    std::size_t next;  // the earlier record of the same bucket, or kNone
+  };
+
+  void add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code);
+  std::string_view nameOf(const Node& node) const {
+    return std::string_view(text_).substr(node.nameStart, node.nameLength);
+  }
+
+  std::string text_;  // the file's content; the names are slices of it
+  std::vector<Node> nodes_;
+  std::array<std::size_t, kBucketCount> heads_ = filledWithNone();
+
+  static constexpr std::array<std::size_t, kBucketCount> filledWithNone() {
+    std::array<std::size_t, kBucketCount> heads{};
+    heads.fill(kNone);
+    return heads;
+  }
+};
+
+/// The table held by a municipality file's content: records of a name, a
+/// TAB, a code letter and a code number 0..999, separated by white space.
+/// nullopt when a record lacks its TAB, its letter or a number in range.
+std::optional<MunicipalityTable> parseMunicipalities(std::string text);
+
+/// The table of the file; nullopt when it cannot be read or is malformed.
+std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path& file);
+
+/// The code stored for a name in normalised form; the later of two records
+/// with the same name wins.
+std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
+                                                 std::string_view name);
+
+/// Sum of the name's bytes, each taken as a signed 8-bit value, wrapping at
+/// 32 bits.
+std::int32_t nameHash(std::string_view name);
+
+/// The bucket of a name: its hash reduced to 0..kBucketCount-1.
+std::size_t bucketOf(std::string_view name);
+
+/// A typed name in the form the table stores: letters in upper case, an
+/// accented vowel (Windows-1252 or UTF-8, either case) as the vowel and an
+/// apostrophe, spaces as they are, any other byte followed by an apostrophe.
+/// Stops at the first line end.
+std::string normalizeName(std::string_view typed);
+
+}  // namespace tavrik::tools

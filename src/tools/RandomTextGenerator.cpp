@@ -1,0 +1,160 @@
+#include "tools/RandomTextGenerator.hpp"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <limits>
+#include <new>
+#include <optional>
+#include <random>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+#include "shell/Console.hpp"
+#include "shell/Platform.hpp"
+
+namespace tavrik::tools {
+
+namespace {
+
+constexpr std::string_view kCodePrompt = "Inserisci la lunghezza del codice: ";
+constexpr std::string_view kCodeLabel = "Codice generato: ";
+constexpr std::string_view kPasswordPrompt = "Inserire la lunghezza della password: ";
+constexpr std::string_view kPasswordLabel = "La password generata: ";
+constexpr std::string_view kWorking = "Elaborando";
+constexpr std::string_view kOutOfMemory = "Errore: memoria insufficiente.";
+
+constexpr std::string_view kCodeAlphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kPasswordAlphabet =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!@#$%^&*()";
+static_assert(kCodeAlphabet.size() == 62);
+static_assert(kPasswordAlphabet.size() == 72);
+
+constexpr int kDotCount = 3;
+constexpr int kDotPauseMillis = 250;
+constexpr int kResultPauseMillis = 50;
+
+// Draws at or above the last whole multiple of the alphabet size would make
+// the first characters more likely than the others; they are thrown away.
+constexpr std::uint32_t rejectionLimit(std::size_t alphabetSize) {
+  return std::numeric_limits<std::uint32_t>::max() / static_cast<std::uint32_t>(alphabetSize);
+}
+static_assert(rejectionLimit(62) == 69273666);
+static_assert(rejectionLimit(72) == 59652323);
+
+// Fills `text` from the draws that `next` gives, one accepted draw per
+// character, in draw order. The alphabet is a template argument so that the
+// division and the remainder are by a constant.
+template <const std::string_view& alphabet, typename NextDraw>
+void fillFromDraws(std::string& text, NextDraw next) {
+  constexpr auto kSize = static_cast<std::uint32_t>(alphabet.size());
+  constexpr std::uint32_t kLimit = rejectionLimit(alphabet.size());
+  for (char& c : text) {
+    std::uint32_t draw = next();
+    while (draw / kSize >= kLimit) draw = next();
+    c = alphabet[draw % kSize];
+  }
+}
+
+// The system's random source, asked for many words at a time: one request
+// per character would make a long password cost millions of system calls.
+class SecureDraws {
+ public:
+  explicit SecureDraws(Platform& platform) : platform_(platform) {}
+  std::uint32_t operator()() {
+    if (next_ == words_.size()) {
+      platform_.secureRandom(words_);
+      next_ = 0;
+    }
+    return words_[next_++];
+  }
+
+ private:
+  static constexpr std::size_t kBatchWords = 16384;
+  Platform& platform_;
+  std::array<std::uint32_t, kBatchWords> words_{};
+  std::size_t next_ = kBatchWords;
+};
+
+void showProgress(Context& context) {
+  Console& console = context.console;
+  console.endLine();
+  console.write(kWorking);
+  for (int i = 0; i < kDotCount; ++i) {
+    context.platform.sleepMillis(kDotPauseMillis);
+    console.write(".");
+    console.flush();
+  }
+  console.endLine();
+  console.endLine();
+  context.platform.sleepMillis(kResultPauseMillis);
+}
+
+std::size_t lengthOf(int typed) { return typed > 0 ? static_cast<std::size_t>(typed) : 0; }
+
+// The text, or nullopt when there is no memory for it.
+template <typename Generate>
+std::optional<std::string> tryGenerate(Generate& generate, std::size_t length) {
+  try {
+    return generate(length);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  } catch (const std::length_error&) {
+    return std::nullopt;
+  }
+}
+
+// The dialogue both commands share; `generate` makes the text of a length.
+template <typename Generate>
+Flow runGenerator(Context& context, std::string_view prompt, std::string_view label,
+                  Generate generate) {
+  Console& console = context.console;
+  console.write(prompt);
+  const int typed = console.readInt();
+  showProgress(context);
+  if (const std::optional<std::string> text = tryGenerate(generate, lengthOf(typed))) {
+    console.write(label);
+    console.write(*text);
+  } else {
+    console.write(kOutOfMemory);
+  }
+  console.endLine();
+  console.discardOne();
+  return Flow::Continue;
+}
+
+}  // namespace
+
+std::string generateCode(std::uint32_t seed, std::size_t length) {
+  std::mt19937 engine(seed);
+  std::string code(length, '\0');
+  fillFromDraws<kCodeAlphabet>(code, [&engine] { return static_cast<std::uint32_t>(engine()); });
+  return code;
+}
+
+std::string generatePassword(Platform& platform, std::size_t length) {
+  std::string password(length, '\0');
+  if (length == 0) return password;
+  SecureDraws draws(platform);
+  fillFromDraws<kPasswordAlphabet>(password, std::ref(draws));
+  return password;
+}
+
+Flow runGenerateCode(Context& context) {
+  return runGenerator(context, kCodePrompt, kCodeLabel, [&context](std::size_t length) {
+    // The low 32 bits of the clock are the seed: two codes made in the same
+    // second are the same code.
+    const auto seed = static_cast<std::uint32_t>(context.platform.nowSeconds());
+    return generateCode(seed, length);
+  });
+}
+
+Flow runGeneratePassword(Context& context) {
+  return runGenerator(context, kPasswordPrompt, kPasswordLabel, [&context](std::size_t length) {
+    return generatePassword(context.platform, length);
+  });
+}
+
+}  // namespace tavrik::tools

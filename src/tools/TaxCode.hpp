@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "shell/Context.hpp"
+#include "tools/MunicipalityTable.hpp"
+
+namespace tavrik::tools {
+
+enum class Sex { Male, Female };
+
+/// The sex of an answer: M or m is male, F or f female, anything else none.
+std::optional<Sex> sexFromAnswer(char answer);
+
+/// Positions 1-3 of the tax code: the surname's consonants, then its vowels,
+/// then X, three in all.
+std::string surnameLetters(std::string_view typedSurname);
+
+/// Positions 4-6: the first, third and fourth consonant of a first name with
+/// four or more, else as for the surname.
+std::string firstNameLetters(std::string_view typedFirstName);
+
+/// The 16-character tax code. Day 1..31, month 1..12 and year >= 0 are the
+/// caller's to check.
+std::string buildTaxCode(std::string_view surname, std::string_view firstName, int day, int month,
+                         int year, Sex sex, MunicipalityCode municipality);
+
+/// The control letter of the first 15 characters of a tax code.
+char taxCodeCheckCharacter(std::string_view first15);
+
+/// 'f': asks for a person's data and writes the tax code.
+Flow runTaxCode(Context& context);
+
+}  // namespace tavrik::tools

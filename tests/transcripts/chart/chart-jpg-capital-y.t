@@ -1,0 +1,39 @@
+# Only a lower-case "y" asks for the legend; "Y" is a no, and the chart is
+# a JPEG.
+--- stdin
+5
+t
+x
+y
+2
+a
+-1
+Y
+.jpg
+--- stdout
+
+
+Cosa vuoi fare?
+
+Path: 
+Inserisci il titolo del grafico: 
+Inserisci il titolo dell'asse x:
+Inserisci il titolo dell'asse y:
+Inerisci il dato numerico (o '-1' per finire l'inserimento) :
+Inserisci l'etichetta del dato :
+Inerisci il dato numerico (o '-1' per finire l'inserimento) :
+Inserire la leggenda (y o no):
+Supportate:
+.png
+.jpg
+.pdf
+.pptx
+
+Inerisci l'esetnsione del file del grafico :
+Grafico salvato
+
+
+Cosa vuoi fare?
+
+Path: 
+--- exit 0

@@ -1,0 +1,65 @@
+# Input and output naming the same file: enciphering in place and then
+# deciphering in place gives back the original bytes.
+--- given nota.txt noeol
+Nota privata.<HEX:0d>
+Fine.<HEX:1a>
+--- stdin
+n
+1
+nota.txt
+nota.txt
+Segreto
+n
+2
+nota.txt
+nota.txt
+Segreto
+--- stdout
+
+
+Cosa vuoi fare?
+
+Path: 
+
+Attenzione: inserire il nome del file (non deve contenere spazi) con la dovuta estenzione (.txt ecc..), sia in input che output.
+Es: filename.txt (not file name.txt or file name)
+
+Seleziona un'azione da eseguire:
+1. Cifrare un file
+2. Decifrare un file
+
+Path: 
+Inserisci il nome del file di input: 
+Inserisci il nome del file di output cifrato: 
+Inserisci la chiave di cifratura: 
+
+File processato correttamente.
+
+
+
+Cosa vuoi fare?
+
+Path: 
+
+Attenzione: inserire il nome del file (non deve contenere spazi) con la dovuta estenzione (.txt ecc..), sia in input che output.
+Es: filename.txt (not file name.txt or file name)
+
+Seleziona un'azione da eseguire:
+1. Cifrare un file
+2. Decifrare un file
+
+Path: 
+Inserisci il nome del file di input cifrato: 
+Inserisci il nome del file di output decifrato: 
+Inserisci la chiave di decifratura: 
+File processato correttamente.
+
+
+
+Cosa vuoi fare?
+
+Path: 
+--- expect nota.txt noeol
+Nota privata.<HEX:0d>
+Fine.<HEX:1a>
+--- exit 0

@@ -1,0 +1,34 @@
+# A directory named as input counts as an input that cannot be opened.
+--- stdin
+n
+1
+.
+out.bin
+abc
+--- stdout
+
+
+Cosa vuoi fare?
+
+Path: 
+
+Attenzione: inserire il nome del file (non deve contenere spazi) con la dovuta estenzione (.txt ecc..), sia in input che output.
+Es: filename.txt (not file name.txt or file name)
+
+Seleziona un'azione da eseguire:
+1. Cifrare un file
+2. Decifrare un file
+
+Path: 
+Inserisci il nome del file di input: 
+Inserisci il nome del file di output cifrato: 
+Inserisci la chiave di cifratura: 
+
+Errore: il file di input non esiste.
+
+
+Cosa vuoi fare?
+
+Path: 
+--- absent out.bin
+--- exit 0
