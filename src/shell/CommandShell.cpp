@@ -53,8 +53,6 @@ void writeLines(Console& console, std::span<const std::string_view> lines) {
 
 }  // namespace
 
-bool isSingleCharAnswer(std::string_view text) { return text.size() == 1 && text[0] != ' '; }
-
 void CommandShell::startUp() {
   Platform& platform = context_.platform;
   platform.runShellCommand(cmd::kTitle);
@@ -112,13 +110,6 @@ void writePromptBlock(Console& console) {
   console.endLine();
   console.endLine();
   console.write(msg::kPath);
-}
-
-void writeRefusal(Console& console) {
-  console.endLine();
-  console.write(msg::kInvalidFunction);
-  console.endLine();
-  console.endLine();
 }
 
 Flow runCommandList(Context& context) {
