@@ -7,16 +7,29 @@
 
 namespace tavrik {
 
+namespace {
+constexpr std::size_t kMaxPendingPrompt = 4096;
+}  // namespace
+
 Console::Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
 void Console::write(std::string_view text) {
   out_ << text;
   const auto lastBreak = text.rfind('\n');
-  if (lastBreak == std::string_view::npos) {
-    pendingPrompt_ += text;
+  if (lastBreak != std::string_view::npos) {
+    pendingPrompt_.clear();
+    text.remove_prefix(lastBreak + 1);
+  }
+  // A prompt is short; a long text on one line (a generated code, say) need
+  // not be kept whole, only its end.
+  if (text.size() >= kMaxPendingPrompt) {
+    pendingPrompt_.assign(text.substr(text.size() - kMaxPendingPrompt));
     return;
   }
-  pendingPrompt_.assign(text.substr(lastBreak + 1));
+  pendingPrompt_ += text;
+  if (pendingPrompt_.size() > kMaxPendingPrompt) {
+    pendingPrompt_.erase(0, pendingPrompt_.size() - kMaxPendingPrompt);
+  }
 }
 
 namespace {

@@ -147,8 +147,7 @@ std::optional<Temporary> createTemporaryBeside(const std::string& target) {
     Temporary temporary;
     temporary.path = prefix + "-" + std::to_string(serial++);
     // 0666 less the umask: the permissions a newly created output would get.
-    temporary.fd =
-        ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temporary.fd = ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (temporary.fd >= 0) return temporary;
     if (errno != EEXIST) return std::nullopt;
   }
@@ -190,8 +189,7 @@ void syncDirectory(const std::string& directory) {
 void startWriteBack([[maybe_unused]] int fd, [[maybe_unused]] std::uint64_t from,
                     [[maybe_unused]] std::uint64_t size) {
 #ifdef __linux__
-  ::sync_file_range(fd, static_cast<off_t>(from), static_cast<off_t>(size),
-                    SYNC_FILE_RANGE_WRITE);
+  ::sync_file_range(fd, static_cast<off_t>(from), static_cast<off_t>(size), SYNC_FILE_RANGE_WRITE);
 #endif
 }
 
@@ -243,14 +241,15 @@ void runDirection(Console& console, const Direction& direction) {
   const std::string outputName = ask(console, direction.outputPrompt);
   const std::string key = ask(console, direction.keyPrompt);
   console.endLine();
-  const CipherOutcome outcome = cipherFile(inputName, outputName, key);
-  if (outcome == CipherOutcome::InputMissing) {
+  // The input is looked at before anything else, so that its message comes
+  // in its own place; the cipher checks it again as it opens it.
+  if (!openInput(inputName).isOpen()) {
     console.endLine();
     writeLine(console, kInputMissing);
     return;
   }
   if (direction.blankLineBeforeReport) console.endLine();
-  switch (outcome) {
+  switch (cipherFile(inputName, outputName, key)) {
     case CipherOutcome::Done:
       writeLine(console, kDone);
       console.endLine();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 namespace tavrik::tools {
 
@@ -88,14 +87,14 @@ constexpr unsigned char kUtf8LatinLead = 0xC3;
 
 MunicipalityRecord MunicipalityTable::record(std::size_t index) const {
   const Node& node = nodes_.at(index);
-  return {nameOf(node), node.code};
+  return {nameOf(node), codeOf(node)};
 }
 
 std::size_t MunicipalityTable::longestChain() const {
   std::size_t longest = 0;
-  for (std::size_t head : heads_) {
+  for (const Index head : heads_) {
     std::size_t length = 0;
-    for (std::size_t i = head; i != kNone; i = nodes_[i].next) ++length;
+    for (Index i = head; i != kNone; i = nodes_[i].next) ++length;
     longest = std::max(longest, length);
   }
   return longest;
@@ -103,14 +102,21 @@ std::size_t MunicipalityTable::longestChain() const {
 
 void MunicipalityTable::add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code) {
   const std::size_t bucket = bucketOf(std::string_view(text_).substr(nameStart, nameLength));
-  nodes_.push_back({nameStart, nameLength, code, heads_[bucket]});
-  heads_[bucket] = nodes_.size() - 1;
+  nodes_.push_back({static_cast<Index>(nameStart), static_cast<Index>(nameLength), heads_[bucket],
+                    static_cast<std::int16_t>(code.number), code.letter});
+  heads_[bucket] = static_cast<Index>(nodes_.size() - 1);
 }
 
 std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
+  // Below 4 GiB offsets fit 32 bits, and so do record indexes, as every
+  // record takes at least 3 bytes.
+  if (text.size() >= MunicipalityTable::kNone) return std::nullopt;
   MunicipalityTable table;
   table.text_ = std::move(text);
   const std::string_view content = table.text_;
+  // Room for the usual file of one record per line.
+  table.nodes_.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) +
+                       1);
   std::size_t at = startOfFirstRecord(content);
   while (at < content.size()) {
     // A name never runs across lines: a line without a TAB is malformed.
@@ -130,17 +136,21 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
 std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string text;
+  char block[1 << 16];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    text.append(block, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return parseMunicipalities(std::move(text));
 }
 
 std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
                                                  std::string_view name) {
-  for (std::size_t i = table.heads_[bucketOf(name)]; i != MunicipalityTable::kNone;
+  for (MunicipalityTable::Index i = table.heads_[bucketOf(name)]; i != MunicipalityTable::kNone;
        i = table.nodes_[i].next) {
     const auto& node = table.nodes_[i];
-    if (table.nameOf(node) == name) return node.code;
+    if (table.nameOf(node) == name) return MunicipalityTable::codeOf(node);
   }
   return std::nullopt;
 }

@@ -42,26 +42,31 @@ class MunicipalityTable {
   friend std::optional<MunicipalityTable> parseMunicipalities(std::string text);
   friend std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
                                                           std::string_view name);
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  // Offsets into the text and record indexes fit 32 bits: a longer file is
+  // refused. Small nodes keep a whole table in a few pages.
+  using Index = std::uint32_t;
+  static constexpr Index kNone = static_cast<Index>(-1);
 
   struct Node {
-    std::size_t nameStart;  // in text_
-    std::size_t nameLength;
-    MunicipalityCode code;
-    std::size_t next;  // the earlier record of the same bucket, or kNone
+    Index nameStart;  // in text_
+    Index nameLength;
+    Index next;  // the earlier record of the same bucket, or kNone
+    std::int16_t number;
+    char letter;
   };
 
   void add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code);
   std::string_view nameOf(const Node& node) const {
     return std::string_view(text_).substr(node.nameStart, node.nameLength);
   }
+  static MunicipalityCode codeOf(const Node& node) { return {node.letter, node.number}; }
 
   std::string text_;  // the file's content; the names are slices of it
   std::vector<Node> nodes_;
-  std::array<std::size_t, kBucketCount> heads_ = filledWithNone();
+  std::array<Index, kBucketCount> heads_ = filledWithNone();
 
-  static constexpr std::array<std::size_t, kBucketCount> filledWithNone() {
-    std::array<std::size_t, kBucketCount> heads{};
+  static constexpr std::array<Index, kBucketCount> filledWithNone() {
+    std::array<Index, kBucketCount> heads{};
     heads.fill(kNone);
     return heads;
   }

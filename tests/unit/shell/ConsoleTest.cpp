@@ -130,3 +130,19 @@ TEST(Console, DiscardOneStopsAtEndOfInput) {
 
 }  // namespace
 }  // namespace tavrik
+
+namespace tavrik {
+namespace {
+
+TEST(Console, AVeryLongLineKeepsOnlyTheEndOfItsPendingPrompt) {
+  Io io("x\n1\n");
+  io.console.write(std::string(1 << 20, 'a'));
+  io.console.write("Valore: ");
+  EXPECT_EQ(io.console.pendingPrompt().size(), 4096u);
+  EXPECT_TRUE(io.console.pendingPrompt().ends_with("aaaValore: "));
+  EXPECT_EQ(io.console.readInt(), 1);
+  EXPECT_TRUE(io.out.str().ends_with("\nErrore riprova\n" + std::string(4088, 'a') + "Valore: "));
+}
+
+}  // namespace
+}  // namespace tavrik

@@ -1,5 +1,3 @@
-#include "tools/FileCipher.hpp"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -14,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tools/FileCipher.hpp"
 
 namespace tavrik::tools {
 namespace {
@@ -87,12 +87,16 @@ TEST(XorWithKey, PositionsBeyondThirtyTwoBitsKeepTheKeyRepeating) {
 }
 
 TEST(XorWithKey, MatchesTheByteRuleForAnyLengthKeyAndOffset) {
-  const std::string longKey(5003, 'q');  // longer than one pass of the fast loop
+  // Keys longer than one pass of the fast loop, with no short period.
+  std::string longKey;
+  for (int i = 0; i < 5003; ++i) longKey += static_cast<char>('a' + (i * i + i / 26) % 26);
   std::string mixedLongKey;
-  for (int i = 0; i < 9001; ++i) mixedLongKey += static_cast<char>('A' + i % 26 + (i % 3 == 0) * 32);
-  for (const std::string_view key : {std::string_view("x"), std::string_view("abc"),
-                                     std::string_view("Tavrik"), std::string_view(longKey),
-                                     std::string_view(mixedLongKey)}) {
+  for (int i = 0; i < 9001; ++i) {
+    mixedLongKey += static_cast<char>('A' + (i * 7 + i / 100) % 26 + (i % 3 == 0) * 32);
+  }
+  for (const std::string_view key :
+       {std::string_view("x"), std::string_view("abc"), std::string_view("Tavrik"),
+        std::string_view(longKey), std::string_view(mixedLongKey)}) {
     for (const std::size_t size : {0u, 1u, 7u, 8u, 9u, 63u, 4095u, 4096u, 4097u, 20000u}) {
       for (const std::uint64_t position : {0ull, 1ull, 5ull, 4099ull, (1ull << 33) + 7}) {
         const Bytes data = randomBytes(size, static_cast<std::uint32_t>(size + position));
@@ -145,7 +149,8 @@ class CipherFileTest : public ::testing::Test {
 
   void write(const std::string& name, const Bytes& data) const {
     std::ofstream out(dir_ / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     ASSERT_TRUE(out.good());
   }
 
@@ -300,8 +305,8 @@ TEST_F(CipherFileTest, WriteFailurePartWayKeepsTheOldOutputAndRemovesTheTemporar
 TEST_F(CipherFileTest, ReplacedOutputKeepsItsPermissionsAndNewOnesFollowTheUmask) {
   write("in.txt", {'a'});
   write("old.txt", {'b'});
-  fs::permissions(dir_ / "old.txt", fs::perms::owner_read | fs::perms::owner_write |
-                                        fs::perms::group_read);
+  fs::permissions(dir_ / "old.txt",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_EQ(cipher("in.txt", "old.txt", "abc"), CipherOutcome::Done);
   EXPECT_EQ(fs::status(dir_ / "old.txt").permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

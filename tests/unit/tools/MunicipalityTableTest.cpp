@@ -1,11 +1,10 @@
-#include "tools/MunicipalityTable.hpp"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <sstream>
 
 #include "shell/PosixPlatform.hpp"
+#include "tools/MunicipalityTable.hpp"
 
 namespace tavrik::tools {
 namespace {
@@ -69,20 +68,25 @@ TEST(MunicipalityFile, CodeNumbersKeepTheirValue) {
 }
 
 TEST(MunicipalityFile, MalformedRecordsFailTheLoad) {
-  EXPECT_FALSE(parseMunicipalities("ROMA H501\n"));                // no TAB
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH501\nMILANO F205\n"));  // a later line without TAB
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH501\nMILANO"));         // last record without TAB
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH501\nMILANO\n\tF205"));  // a name never spans lines
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH\n"));                  // no number
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH\nMILANO\tF205\n"));    // the number is not on the next line
-  EXPECT_FALSE(parseMunicipalities("ROMA\tHX01\n"));               // not a number
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH1000\n"));              // above 999
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH99999999999999999999\n"));
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH-1\n"));                // below 0
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH+\n"));
-  EXPECT_FALSE(parseMunicipalities("ROMA\t"));                     // no letter
-  EXPECT_FALSE(parseMunicipalities("ROMA\t\n501\n"));              // a line end is no letter
-  EXPECT_FALSE(parseMunicipalities("ROMA\tH501 x\n"));             // stray text on the line
+  const std::pair<std::string, std::string_view> cases[] = {
+      {"ROMA H501\n", "no TAB"},
+      {"ROMA\tH501\nMILANO F205\n", "a later line without a TAB"},
+      {"ROMA\tH501\nMILANO", "a last record without a TAB"},
+      {"ROMA\tH501\nMILANO\n\tF205", "a name never spans lines"},
+      {"ROMA\tH\n", "no number"},
+      {"ROMA\tH\nMILANO\tF205\n", "the next line is no number"},
+      {"ROMA\tHX01\n", "not a number"},
+      {"ROMA\tH1000\n", "above 999"},
+      {"ROMA\tH99999999999999999999\n", "far above 999"},
+      {"ROMA\tH-1\n", "below 0"},
+      {"ROMA\tH+\n", "a sign alone"},
+      {"ROMA\t", "no letter"},
+      {"ROMA\t\n501\n", "a line end is no letter"},
+      {"ROMA\tH501 x\n", "stray text after the code"},
+  };
+  for (const auto& [text, why] : cases) {
+    EXPECT_FALSE(parseMunicipalities(text)) << why;
+  }
 }
 
 TEST(MunicipalityFile, EmptyFileGivesAnEmptyTable) {
@@ -104,10 +108,9 @@ TEST(MunicipalityFile, TheLaterOfTwoLinesWithOneNameWins) {
 
 TEST(MunicipalityFile, LongAndHighByteNamesAreStoredAndFound) {
   const std::string longName(300, 'Z');          // byte sum 27000, far above the bucket count
-  const std::string highName = "\xE8\xFF\x80";  // byte sum -153
+  const std::string highName = "\xE8\xFF\x80";   // byte sum -153
   const std::string otherHigh = "\xFF\xE8\x80";  // same bytes, same bucket
-  const auto table =
-      parseMunicipalities(longName + "\tA001\n" + highName + "\tB002\nE'\tC003\n");
+  const auto table = parseMunicipalities(longName + "\tA001\n" + highName + "\tB002\nE'\tC003\n");
   ASSERT_TRUE(table);
   EXPECT_EQ(codeOf(table, longName), "A001");
   EXPECT_EQ(codeOf(table, highName), "B002");

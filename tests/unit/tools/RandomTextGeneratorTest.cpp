@@ -1,5 +1,3 @@
-#include "tools/RandomTextGenerator.hpp"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -13,6 +11,7 @@
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
 #include "support/FakePlatform.hpp"
+#include "tools/RandomTextGenerator.hpp"
 
 namespace tavrik::tools {
 namespace {
@@ -163,8 +162,10 @@ TEST(GeneratorCommands, PasswordTakesItsDrawsFromThePlatform) {
   runGeneratePassword(session.context);
   FakePlatform sameSource;  // a second fake hands out the same words
   const std::string expected = generatePassword(sameSource, 4);
-  EXPECT_EQ(session.out.str(), "Inserire la lunghezza della password: \nElaborando...\n\n"
-                               "La password generata: " + expected + "\n");
+  EXPECT_EQ(session.out.str(),
+            "Inserire la lunghezza della password: \nElaborando...\n\n"
+            "La password generata: " +
+                expected + "\n");
   EXPECT_EQ(session.platform.sleptMillis, 800);
 }
 

@@ -1,5 +1,3 @@
-#include "tools/TaxCode.hpp"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +8,7 @@
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
 #include "support/FakePlatform.hpp"
+#include "tools/TaxCode.hpp"
 
 namespace tavrik::tools {
 namespace {
