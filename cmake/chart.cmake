@@ -33,11 +33,12 @@ function(tavrik_chart_module target libraries)
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${target} PRIVATE ${libraries})
   # A module shows the program one symbol, whatever it links in.
-  target_link_options(${target} PRIVATE -Wl,--no-undefined -Wl,--as-needed
+  target_link_options(${target} PRIVATE -Wl,--as-needed
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/src/chart/render/exports.map)
   if(NOT TAVRIK_SANITIZE AND NOT TAVRIK_FUZZ)
-    # Its own C++ runtime, as the program has: nothing more to load.
-    target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+    # Its own C++ runtime, as the program has: nothing more to load. (With
+    # sanitizers, the runtime's symbols come from the program at load time.)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined -static-libstdc++ -static-libgcc)
   endif()
   install(TARGETS ${target} LIBRARY DESTINATION ${TAVRIK_CHART_MODULE_RELDIR})
 endfunction()
@@ -52,6 +53,9 @@ target_compile_definitions(tavrik-chart PRIVATE
   TAVRIK_CHART_MODULE_RELDIR="${TAVRIK_CHART_MODULE_RELDIR}"
   TAVRIK_CHART_BUILD_DIR="${CMAKE_BINARY_DIR}")
 target_link_libraries(tavrik-chart PUBLIC ${CMAKE_DL_LIBS})
+if(TAVRIK_SANITIZE OR TAVRIK_FUZZ)
+  target_compile_definitions(tavrik-chart PRIVATE TAVRIK_LEAK_CHECKED_BUILD)
+endif()
 
 # Whatever links the chart code gets the modules built with it, and the chart
 # tests read the files back with the same libraries. Those targets are

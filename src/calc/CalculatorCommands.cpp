@@ -48,8 +48,8 @@ double askDouble(Console& console, std::string_view prompt) {
   return console.readDouble();
 }
 
-// The dialogue of the three angle commands; `compute` gives nullopt where the
-// function has no value.
+// The dialogue of the three angle commands. `compute` gives nullopt where the
+// function has no value, which only the tangent has.
 template <typename Compute>
 Flow runAngleCommand(Context& context, Compute compute) {
   Console& console = context.console;

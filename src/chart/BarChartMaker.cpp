@@ -72,14 +72,15 @@ void readValues(Console& console, ChartRequest& request) {
 
 // Writes the chart under a free name; the name, or nullopt when nothing
 // could be written (and then nothing is left behind).
-std::optional<std::string> saveChart(const ChartModel& chart, FileFormat format,
-                                     std::uint32_t seed, std::string_view extension) {
+std::optional<std::string> saveChart(const ChartModel& chart, FileFormat format, std::uint32_t seed,
+                                     std::string_view extension) {
   const std::string scratch = createScratchFile();
   if (scratch.empty()) return std::nullopt;
   std::optional<std::string> name;
   if (makeChart(chart, format, scratch)) {
-    name = claimChartFileName(seed, extension,
-                              [&](const std::string& candidate) { return claimName(scratch, candidate); });
+    name = claimChartFileName(seed, extension, [&](const std::string& candidate) {
+      return claimName(scratch, candidate);
+    });
   }
   removeFile(scratch);
   return name;

@@ -14,11 +14,11 @@ namespace {
 
 constexpr Colour kAxisColour = 0x000000;
 constexpr double kTickLength = 3;
-constexpr double kTickLabelGap = 2;        // between a tick mark and its text
-constexpr double kAxisTitleGap = 4;        // between tick texts and the axis title
-constexpr double kMinTickSpacing = 40;     // pixels between two ticks, at least
+constexpr double kTickLabelGap = 2;     // between a tick mark and its text
+constexpr double kAxisTitleGap = 4;     // between tick texts and the axis title
+constexpr double kMinTickSpacing = 40;  // pixels between two ticks, at least
 constexpr double kTickFontSize = 8;
-constexpr double kBoxSlack = 4;            // room around texts that must not wrap
+constexpr double kBoxSlack = 4;  // room around texts that must not wrap
 constexpr double kLegendPadding = 4;
 constexpr double kLegendKeyTextGap = 5;
 constexpr double kLegendEntryGap = 3;
@@ -69,12 +69,15 @@ class Layout {
   // Pixel row of a value; values outside the scale stay on the plot's edge.
   double rowOf(double value, const AxisScale& scale) const {
     double ratio = (value - scale.low) / (scale.high - scale.low);
-    if (!std::isfinite(ratio)) ratio = (value / 2 - scale.low / 2) / (scale.high / 2 - scale.low / 2);
+    if (!std::isfinite(ratio))
+      ratio = (value / 2 - scale.low / 2) / (scale.high / 2 - scale.low / 2);
     if (std::isnan(ratio)) ratio = 0;
     return plotBottom() - std::clamp(ratio, 0.0, 1.0) * chart_.plot.height;
   }
 
-  TextSize measure(std::string_view text, const Font& font) { return measurer_.measure(text, font); }
+  TextSize measure(std::string_view text, const Font& font) {
+    return measurer_.measure(text, font);
+  }
 
   std::vector<std::string> wrap(const std::string& text, const Font& font, double width,
                                 std::size_t maxLines) {
@@ -282,7 +285,8 @@ class Layout {
       picture_.items.emplace_back(std::move(keyBox));
 
       const std::string label = drawableText(key.label);
-      auto lines = wrap(label, legend.font, textWidth, std::min<std::size_t>(3, linesUntilBottom(top, lineHeight)));
+      auto lines = wrap(label, legend.font, textWidth,
+                        std::min<std::size_t>(3, linesUntilBottom(top, lineHeight)));
       TextItem text = textItem(ChartText{label, legend.font, kDefaultTextColour}, std::move(lines),
                                lineHeight, "Voce legenda " + std::to_string(i + 1));
       const double height = lineHeight * double(text.lines.size());

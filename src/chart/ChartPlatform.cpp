@@ -33,8 +33,7 @@ std::vector<std::string> moduleCandidates(std::string_view name) {
   const std::string directory = programDirectory();
   if (!directory.empty()) {
     candidates.push_back(directory + "/" + std::string(name));
-    candidates.push_back(directory + "/../" + TAVRIK_CHART_MODULE_RELDIR + "/" +
-                         std::string(name));
+    candidates.push_back(directory + "/../" + TAVRIK_CHART_MODULE_RELDIR + "/" + std::string(name));
   }
   candidates.push_back(std::string(TAVRIK_CHART_BUILD_DIR) + "/" + std::string(name));
   return candidates;
@@ -64,8 +63,7 @@ const TavrikChartRenderer* loadRenderer(RendererModule module) {
     static const TavrikChartRenderer* const drawing = openRenderer(RendererModule::Drawing);
     return drawing;
   }
-  static const TavrikChartRenderer* const presentation =
-      openRenderer(RendererModule::Presentation);
+  static const TavrikChartRenderer* const presentation = openRenderer(RendererModule::Presentation);
   return presentation;
 }
 
@@ -100,3 +98,12 @@ NameClaim claimName(const std::string& from, const std::string& to) {
 void removeFile(const std::string& path) { ::unlink(path.c_str()); }
 
 }  // namespace tavrik::chart
+
+#ifdef TAVRIK_LEAK_CHECKED_BUILD
+// Leak checking in sanitizer builds: fontconfig (2.14) loses a few hundred
+// bytes while it parses the system's configuration, which the renderer has
+// it do once per process. That loss is fontconfig's, not the program's, so
+// it is not reported; every other leak still is. (Defined here, in a file
+// every chart-making program links, so that the checker finds it.)
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif

@@ -29,18 +29,18 @@ inline constexpr std::uint32_t kTavrikChartNoColour = 0xFF000000u;
 /// One item of a picture, in painting order. Unused fields are zero.
 struct TavrikChartItem {
   int kind;
-  double x, y, w, h;  // rectangle or text box, in pixels from the top left
-  double x2, y2;      // end of a line
-  std::uint32_t fill;    // rectangle fill, line colour, text colour
-  std::uint32_t edge;    // rectangle edge
-  double edgeWidth;      // rectangle edge or line width
-  const char* text;      // UTF-8, one or more lines joined by '\n'
-  const char* family;    // font family as asked for (resolved by fontconfig)
-  double size;           // font size in pixels (one pixel is one point)
-  double lineHeight;     // distance between the tops of two lines
-  int align;             // 0 left, 1 centre, 2 right
-  int rotated;           // 1: the text reads upwards (turned 90 degrees left)
-  const char* name;      // name of the shape in editable formats, may be null
+  double x, y, w, h;   // rectangle or text box, in pixels from the top left
+  double x2, y2;       // end of a line
+  std::uint32_t fill;  // rectangle fill, line colour, text colour
+  std::uint32_t edge;  // rectangle edge
+  double edgeWidth;    // rectangle edge or line width
+  const char* text;    // UTF-8, one or more lines joined by '\n'
+  const char* family;  // font family as asked for (resolved by fontconfig)
+  double size;         // font size in pixels (one pixel is one point)
+  double lineHeight;   // distance between the tops of two lines
+  int align;           // 0 left, 1 centre, 2 right
+  int rotated;         // 1: the text reads upwards (turned 90 degrees left)
+  const char* name;    // name of the shape in editable formats, may be null
 };
 
 /// A whole picture.

@@ -36,6 +36,7 @@ struct SymbolSlot {
   Value value{};
 };
 
+/// One slot per possible symbol, indexed by symbolSlot().
 template <typename Value>
 using SymbolSlots = std::array<SymbolSlot<Value>, kSymbolSlotCount>;
 

@@ -20,21 +20,16 @@ namespace tavrik {
 
 namespace {
 
-// Enough to reach back over any session; older lines stay in the history
-// file, where "@" shows them.
-constexpr std::size_t kRecallCapacity = 1000;
-
 // Key bindings on top of the editor's own emacs-style ones. A tab is typed
 // into the answer as at a plain console, not completed; Home, End, Delete
 // and Ctrl+arrows are bound in the forms terminals commonly send.
 constexpr const char* kBindings[][2] = {
-    {"^I", "ed-insert"},
-    {"\\e[H", "ed-move-to-beg"},       {"\\e[F", "ed-move-to-end"},
-    {"\\eOH", "ed-move-to-beg"},       {"\\eOF", "ed-move-to-end"},
-    {"\\e[1~", "ed-move-to-beg"},      {"\\e[4~", "ed-move-to-end"},
-    {"\\e[7~", "ed-move-to-beg"},      {"\\e[8~", "ed-move-to-end"},
-    {"\\e[3~", "ed-delete-next-char"}, {"\\e[1;5D", "ed-prev-word"},
-    {"\\e[1;5C", "em-next-word"},
+    {"^I", "ed-insert"},          {"\\e[H", "ed-move-to-beg"},
+    {"\\e[F", "ed-move-to-end"},  {"\\eOH", "ed-move-to-beg"},
+    {"\\eOF", "ed-move-to-end"},  {"\\e[1~", "ed-move-to-beg"},
+    {"\\e[4~", "ed-move-to-end"}, {"\\e[7~", "ed-move-to-beg"},
+    {"\\e[8~", "ed-move-to-end"}, {"\\e[3~", "ed-delete-next-char"},
+    {"\\e[1;5D", "ed-prev-word"}, {"\\e[1;5C", "em-next-word"},
 };
 
 // The terminal's mode before the program changed anything, for the signal
@@ -86,19 +81,28 @@ int terminalColumns() {
   return 80;
 }
 
-// Columns the text takes on the screen; its byte count when it does not
-// decode.
-int displayWidth(const std::string& text) {
+// The text as characters of the locale; nullopt when it does not decode
+// whole (an invalid sequence, or a zero byte inside).
+std::optional<std::wstring> decoded(const std::string& text) {
+  if (text.find('\0') != std::string::npos) return std::nullopt;
   std::mbstate_t state{};
   const char* source = text.c_str();
   const std::size_t length = std::mbsrtowcs(nullptr, &source, 0, &state);
-  if (length == static_cast<std::size_t>(-1)) return static_cast<int>(text.size());
+  if (length == static_cast<std::size_t>(-1)) return std::nullopt;
   std::wstring wide(length, L'\0');
   source = text.c_str();
   state = std::mbstate_t{};
   std::mbsrtowcs(wide.data(), &source, length, &state);
-  const int width = ::wcswidth(wide.c_str(), wide.size());
-  return width < 0 ? static_cast<int>(length) : width;
+  return wide;
+}
+
+// Columns the text takes on the screen; its byte count when it does not
+// decode.
+int displayWidth(const std::string& text) {
+  const std::optional<std::wstring> wide = decoded(text);
+  if (!wide) return static_cast<int>(text.size());
+  const int width = ::wcswidth(wide->c_str(), wide->size());
+  return width < 0 ? static_cast<int>(wide->size()) : width;
 }
 
 // The prompt is already on the screen, written by the console; the cursor
@@ -129,16 +133,10 @@ LineBuffer::int_type LineBuffer::underflow() {
   return traits_type::to_int_type(*gptr());
 }
 
-RecallList RecallList::fromHistory(std::string_view content) {
-  RecallList list;
-  for (const std::string& line : parseHistory(content)) list.add(line);
-  return list;
-}
-
 bool RecallList::add(std::string_view line) {
   if (line.empty()) return false;
   if (!entries_.empty() && entries_.back() == line) return false;
-  if (entries_.size() == kRecallCapacity) entries_.erase(entries_.begin());
+  if (entries_.size() == kCapacity) entries_.erase(entries_.begin());
   entries_.emplace_back(line);
   return true;
 }
@@ -153,22 +151,26 @@ std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
   if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDOUT_FILENO) != 1) return nullptr;
   handleEndingSignals();
   useUtf8CharacterType();
-  return std::unique_ptr<LineEditor>(new LineEditor());
+  std::unique_ptr<LineEditor> editor(new LineEditor());
+  // Without an editor the terminal is read as it comes, like a pipe.
+  if (editor->editor_ == nullptr || editor->commandLines_ == nullptr ||
+      editor->answers_ == nullptr) {
+    return nullptr;
+  }
+  return editor;
 }
 
-LineEditor::LineEditor()
-    : recall_(RecallList::fromHistory(readWholeFile(HistoryLog::kFileName))),
-      buffer_([this] { return readLine(); }),
-      stream_(&buffer_) {
+LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buffer_) {
   HistEvent event;
   commandLines_ = ::history_init();
   answers_ = ::history_init();
-  ::history(commandLines_, &event, H_SETSIZE, static_cast<int>(kRecallCapacity));
-  for (const std::string& line : recall_.entries()) {
-    ::history(commandLines_, &event, H_ENTER, line.c_str());
+  editor_ = ::el_init("tavrik-terminal", stdin, stdout, stderr);
+  if (editor_ == nullptr || commandLines_ == nullptr || answers_ == nullptr) return;
+  ::history(commandLines_, &event, H_SETSIZE, static_cast<int>(RecallList::kCapacity));
+  for (const std::string& line : parseHistory(readWholeFile(HistoryLog::kFileName))) {
+    remember(line);
   }
 
-  editor_ = ::el_init("tavrik-terminal", stdin, stdout, stderr);
   ::el_set(editor_, EL_CLIENTDATA, this);
   ::el_set(editor_, EL_PROMPT, &LineEditor::promptOf);
   ::el_set(editor_, EL_EDITOR, "emacs");
@@ -185,9 +187,9 @@ LineEditor::LineEditor()
 }
 
 LineEditor::~LineEditor() {
-  ::el_end(editor_);
-  ::history_end(answers_);
-  ::history_end(commandLines_);
+  if (editor_ != nullptr) ::el_end(editor_);
+  if (answers_ != nullptr) ::history_end(answers_);
+  if (commandLines_ != nullptr) ::history_end(commandLines_);
 }
 
 void LineEditor::attach(Console& console) {
@@ -215,7 +217,9 @@ std::optional<std::string> LineEditor::readLine() {
 }
 
 void LineEditor::remember(const std::string& line) {
-  if (!recall_.add(line)) return;
+  // A line the editor cannot show as it is (bytes that are not characters of
+  // the locale) would not come back byte for byte: it is not offered.
+  if (!decoded(line) || !recall_.add(line)) return;
   HistEvent event;
   ::history(commandLines_, &event, H_ENTER, line.c_str());
 }

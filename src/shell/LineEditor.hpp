@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <istream>
 #include <memory>
@@ -36,12 +37,11 @@ class LineBuffer final : public std::streambuf {
 };
 
 /// The command lines the user can bring back with the arrow keys, oldest
-/// first. Empty lines are not kept, and a line equal to the newest entry is
-/// not kept twice in a row.
+/// first, the oldest given up once the list is full. Empty lines are not
+/// kept, and a line equal to the newest entry is not kept twice in a row.
 class RecallList {
  public:
-  /// The list a run starts with: the lines of the history file's content.
-  static RecallList fromHistory(std::string_view content);
+  static constexpr std::size_t kCapacity = 1000;
 
   /// Keeps the line; false when it was left out.
   bool add(std::string_view line);

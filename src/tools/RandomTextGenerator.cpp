@@ -94,9 +94,14 @@ void showProgress(Context& context) {
 
 std::size_t lengthOf(int typed) { return typed > 0 ? static_cast<std::size_t>(typed) : 0; }
 
+// The most a generated text may take: beyond it the program would hold
+// gigabytes and keep the terminal busy for minutes printing one line.
+constexpr std::size_t kMaxGeneratedLength = 100'000'000;
+
 // The text, or nullopt when there is no memory for it.
 template <typename Generate>
 std::optional<std::string> tryGenerate(Generate& generate, std::size_t length) {
+  if (length > kMaxGeneratedLength) return std::nullopt;
   try {
     return generate(length);
   } catch (const std::bad_alloc&) {

@@ -9,8 +9,8 @@ set -euo pipefail
 
 PROGRAM=$(realpath "${1:?usage: $0 <path-to-tavrik-terminal>}")
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tavrik-e2e.XXXXXX")
-SOCKET="tavrik-e2e-$$-$RANDOM"
-TMUX_CMD=(tmux -L "$SOCKET" -f /dev/null)
+# The server's socket lives in the working directory and goes with it.
+TMUX_CMD=(tmux -S "$WORK/tmux.socket" -f /dev/null)
 PANE=main
 # Seconds to wait for the pane to show a text (the sanitizer builds are slow).
 WAIT_SECONDS=${TAVRIK_E2E_WAIT:-20}
@@ -69,10 +69,28 @@ clear_terminal() {
   done
 }
 
+# Waits until something reads keys one by one from the pane's terminal (its
+# mode is no longer canonical): the line editor, or the shell's own. Keys
+# typed earlier would be echoed and buffered by the terminal driver instead.
+wait_for_key_reader() {
+  local tty tries=$((WAIT_SECONDS * 20))
+  tty=$("${TMUX_CMD[@]}" display-message -p -t "$PANE" '#{pane_tty}')
+  until stty -F "$tty" -a 2>/dev/null | grep -q -- '-icanon'; do
+    ((tries-- > 0)) || fail "nothing reads the keys"
+    sleep 0.05
+  done
+}
+
 # Types text exactly as given (no key names).
-type_text() { "${TMUX_CMD[@]}" send-keys -t "$PANE" -l -- "$1"; }
+type_text() {
+  wait_for_key_reader
+  "${TMUX_CMD[@]}" send-keys -t "$PANE" -l -- "$1"
+}
 # Presses keys by tmux name: Enter Up Down Left Right Home End BSpace C-c ...
-press() { "${TMUX_CMD[@]}" send-keys -t "$PANE" "$@"; }
+press() {
+  wait_for_key_reader
+  "${TMUX_CMD[@]}" send-keys -t "$PANE" "$@"
+}
 type_line() { type_text "$1"; press Enter; }
 
 # Everything the pane shows, scrolled-off lines included, wrapped lines

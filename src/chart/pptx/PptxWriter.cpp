@@ -45,12 +45,23 @@ std::string hexColour(std::uint32_t colour) {
 void appendEscaped(std::string& out, std::string_view text) {
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&apos;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        out += c;
     }
   }
 }
@@ -101,8 +112,8 @@ std::string lineShape(const TavrikChartItem& item, int id) {
   std::string flips;
   if (item.x2 < item.x) flips += " flipH=\"1\"";
   if (item.y2 < item.y) flips += " flipV=\"1\"";
-  return "<p:cxnSp>" +
-         nonVisual("CxnSp", id, shapeName(item, "Linea", id), "<p:cNvCxnSpPr/>") + "<p:spPr>" +
+  return "<p:cxnSp>" + nonVisual("CxnSp", id, shapeName(item, "Linea", id), "<p:cNvCxnSpPr/>") +
+         "<p:spPr>" +
          frame(std::min(item.x, item.x2), std::min(item.y, item.y2), std::fabs(item.x2 - item.x),
                std::fabs(item.y2 - item.y), flips) +
          "<a:prstGeom prst=\"line\"><a:avLst/></a:prstGeom>" + outline(item.fill, item.edgeWidth) +
@@ -113,9 +124,9 @@ std::string runProperties(std::string_view element, const TavrikChartItem& item,
                           const std::string& family) {
   const long long size = std::max(100LL, std::llround(item.size * 100));
   const std::string face = "typeface=\"" + escaped(family) + "\"";
-  return "<a:" + std::string(element) + " lang=\"it-IT\" sz=\"" + number(size) +
-         "\" dirty=\"0\">" + solidFill(item.fill) + "<a:latin " + face + "/><a:ea " + face +
-         "/><a:cs " + face + "/></a:" + std::string(element) + ">";
+  return "<a:" + std::string(element) + " lang=\"it-IT\" sz=\"" + number(size) + "\" dirty=\"0\">" +
+         solidFill(item.fill) + "<a:latin " + face + "/><a:ea " + face + "/><a:cs " + face +
+         "/></a:" + std::string(element) + ">";
 }
 
 std::string textShape(const TavrikChartItem& item, int id) {
@@ -165,9 +176,8 @@ std::string relationships(const std::vector<std::pair<std::string, std::string>>
                     "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
   int id = 1;
   for (const auto& [type, target] : targets) {
-    const std::string fullType = type.find("://") == std::string::npos
-                                     ? std::string(kRelationshipType) + type
-                                     : type;
+    const std::string fullType =
+        type.find("://") == std::string::npos ? std::string(kRelationshipType) + type : type;
     xml += "<Relationship Id=\"rId" + std::to_string(id++) + "\" Type=\"" + fullType +
            "\" Target=\"" + target + "\"/>";
   }
@@ -229,14 +239,13 @@ std::string slideLayout() {
 }
 
 std::string theme(const std::string& family) {
-  const std::string face = "<a:latin typeface=\"" + escaped(family) +
-                           "\"/><a:ea typeface=\"\"/><a:cs typeface=\"\"/>";
+  const std::string face =
+      "<a:latin typeface=\"" + escaped(family) + "\"/><a:ea typeface=\"\"/><a:cs typeface=\"\"/>";
   std::string colours;
   const std::pair<const char*, const char*> scheme[] = {
-      {"dk1", "000000"},     {"lt1", "FFFFFF"},     {"dk2", "1F2A44"},
-      {"lt2", "E8E8E8"},     {"accent1", "0A9FA6"}, {"accent2", "EEAD00"},
-      {"accent3", "5B8E3A"}, {"accent4", "8E3A59"}, {"accent5", "3A5B8E"},
-      {"accent6", "C0C0C0"}, {"hlink", "0563C1"},   {"folHlink", "954F72"},
+      {"dk1", "000000"},     {"lt1", "FFFFFF"},     {"dk2", "1F2A44"},     {"lt2", "E8E8E8"},
+      {"accent1", "0A9FA6"}, {"accent2", "EEAD00"}, {"accent3", "5B8E3A"}, {"accent4", "8E3A59"},
+      {"accent5", "3A5B8E"}, {"accent6", "C0C0C0"}, {"hlink", "0563C1"},   {"folHlink", "954F72"},
   };
   for (const auto& [name, value] : scheme) {
     colours += "<a:" + std::string(name) + "><a:srgbClr val=\"" + value + "\"/></a:" + name + ">";
@@ -319,8 +328,8 @@ bool writePptx(const TavrikChartPicture& picture, const char* path) {
                       {"presProps", "presProps.xml"},
                       {"viewProps", "viewProps.xml"},
                       {"tableStyles", "tableStyles.xml"}})},
-      {"ppt/presProps.xml", std::string(kXmlHeader) + "<p:presentationPr" +
-                                std::string(kNamespaces) + "/>"},
+      {"ppt/presProps.xml",
+       std::string(kXmlHeader) + "<p:presentationPr" + std::string(kNamespaces) + "/>"},
       {"ppt/viewProps.xml",
        std::string(kXmlHeader) + "<p:viewPr" + std::string(kNamespaces) + "/>"},
       {"ppt/tableStyles.xml",

@@ -95,8 +95,7 @@ int writePicture(const TavrikChartPicture* picture, int format, const char* path
   }
 }
 
-constexpr TavrikChartRenderer kRenderer = {kTavrikChartRendererVersion, measureText,
-                                            writePicture};
+constexpr TavrikChartRenderer kRenderer = {kTavrikChartRendererVersion, measureText, writePicture};
 
 }  // namespace
 

@@ -1,9 +1,9 @@
-#include "chart/AxisScale.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "chart/AxisScale.hpp"
 
 namespace tavrik::chart {
 namespace {

@@ -1,8 +1,8 @@
-#include "chart/BarChartMaker.hpp"
-
 #include <gtest/gtest.h>
 
 #include <set>
+
+#include "chart/BarChartMaker.hpp"
 
 namespace tavrik::chart {
 namespace {

@@ -54,7 +54,9 @@ struct Image {
   int width = 0;
   int height = 0;
   std::vector<Rgb> pixels;
-  Rgb at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+  Rgb at(int x, int y) const {
+    return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+  }
 };
 
 Image readPng(const fs::path& path) {
@@ -359,9 +361,9 @@ TEST_F(BarChartCommand, AnExistingFileIsNeverReplaced) {
   std::ofstream("grafico_m1592JMCD8eB.png") << "anche questo";
   const std::string out = run(kDialogue, 1700000000);
   EXPECT_TRUE(out.ends_with("\nGrafico salvato\n")) << out;
-  EXPECT_EQ(files(), (std::vector<std::string>{"grafico_OiSmbIR6g6a0.png",
-                                               "grafico_T0aCAGmGkMVb.png",
-                                               "grafico_m1592JMCD8eB.png"}));
+  EXPECT_EQ(files(),
+            (std::vector<std::string>{"grafico_OiSmbIR6g6a0.png", "grafico_T0aCAGmGkMVb.png",
+                                      "grafico_m1592JMCD8eB.png"}));
   EXPECT_EQ(readFile("grafico_OiSmbIR6g6a0.png"), "il mio file");
   EXPECT_EQ(readFile("grafico_m1592JMCD8eB.png"), "anche questo");
   // The colours still come from the time, not from the name's seed.

@@ -1,11 +1,10 @@
-#include "chart/ChartLayout.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 #include "chart/BarChartMaker.hpp"
+#include "chart/ChartLayout.hpp"
 
 namespace tavrik::chart {
 namespace {
@@ -217,8 +216,7 @@ TEST(ChartLayout, TypedBytesAreMadeDrawable) {
   const DisplayList picture = layOut(request, {0});
   EXPECT_EQ(picture.title, "Citt\xC3\xA8 1");
   EXPECT_EQ(named<TextItem>(picture, "Etichetta ")[0].lines, (std::vector<std::string>{"ab"}));
-  EXPECT_EQ(named<TextItem>(picture, "Voce legenda ")[0].lines,
-            (std::vector<std::string>{"ab"}));
+  EXPECT_EQ(named<TextItem>(picture, "Voce legenda ")[0].lines, (std::vector<std::string>{"ab"}));
 }
 
 TEST(ChartLayout, ManyValuesStayBounded) {

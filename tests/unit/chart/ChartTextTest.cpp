@@ -1,6 +1,6 @@
-#include "chart/ChartText.hpp"
-
 #include <gtest/gtest.h>
+
+#include "chart/ChartText.hpp"
 
 namespace tavrik::chart {
 namespace {
@@ -21,8 +21,8 @@ TEST(DrawableText, ValidUtf8PassesAndStrayBytesAreWindows1252) {
   EXPECT_EQ(drawableText("\xF0\x9F\x93\x8A grafico"), "\xF0\x9F\x93\x8A grafico");
   // è typed as one Windows-1252 byte.
   EXPECT_EQ(drawableText("Citt\xE8"), "Citt\xC3\xA8");
-  EXPECT_EQ(drawableText("\x80"), "\xE2\x82\xAC");    // euro sign
-  EXPECT_EQ(drawableText("\x81"), "\xEF\xBF\xBD");    // undefined in the code page
+  EXPECT_EQ(drawableText("\x80"), "\xE2\x82\xAC");  // euro sign
+  EXPECT_EQ(drawableText("\x81"), "\xEF\xBF\xBD");  // undefined in the code page
   // An overlong form and an encoded surrogate are not UTF-8: byte by byte.
   EXPECT_EQ(drawableText("\xC0\x80"), "\xC3\x80\xE2\x82\xAC");
   EXPECT_EQ(drawableText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");

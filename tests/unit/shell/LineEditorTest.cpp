@@ -108,32 +108,27 @@ TEST(LineBuffer, CommandLineMarkEndsWithTheRead) {
   EXPECT_FALSE(io.console.takeLinePrompt().commandLine);
 }
 
-TEST(RecallList, StartsWithTheHistoryFileOldestFirst) {
-  const RecallList list = RecallList::fromHistory("h\n\nh\n@\nh\n  x\nhelpsite");
-  EXPECT_EQ(list.entries(), (std::vector<std::string>{"h", "@", "h", "  x", "helpsite"}));
-  EXPECT_TRUE(RecallList::fromHistory("").entries().empty());
-  EXPECT_TRUE(RecallList::fromHistory("\n\n").entries().empty());
-}
-
 TEST(RecallList, LeavesOutEmptyLinesAndRepeatsOfTheNewest) {
-  RecallList list = RecallList::fromHistory("a\nb\n");
+  RecallList list;
+  for (const char* line : {"h", "", "h", "@", "h", "  x", "  x", "helpsite"}) list.add(line);
+  EXPECT_EQ(list.entries(), (std::vector<std::string>{"h", "@", "h", "  x", "helpsite"}));
   EXPECT_FALSE(list.add(""));
-  EXPECT_FALSE(list.add("b"));
-  EXPECT_TRUE(list.add("a"));
+  EXPECT_FALSE(list.add("helpsite"));
   EXPECT_TRUE(list.add(" "));
   EXPECT_FALSE(list.add(" "));
-  EXPECT_EQ(list.entries(), (std::vector<std::string>{"a", "b", "a", " "}));
+  EXPECT_TRUE(list.add("h"));
+  EXPECT_EQ(list.entries().back(), "h");
+  EXPECT_EQ(list.entries().size(), 7u);
 }
 
 TEST(RecallList, OldestLinesGiveWayOnceFull) {
-  std::string history;
-  for (int i = 0; i < 1005; ++i) history += std::to_string(i) + "\n";
-  RecallList list = RecallList::fromHistory(history);
-  ASSERT_EQ(list.entries().size(), 1000u);
+  RecallList list;
+  for (int i = 0; i < 1005; ++i) EXPECT_TRUE(list.add(std::to_string(i)));
+  ASSERT_EQ(list.entries().size(), RecallList::kCapacity);
   EXPECT_EQ(list.entries().front(), "5");
   EXPECT_EQ(list.entries().back(), "1004");
   EXPECT_TRUE(list.add("new"));
-  EXPECT_EQ(list.entries().size(), 1000u);
+  EXPECT_EQ(list.entries().size(), RecallList::kCapacity);
   EXPECT_EQ(list.entries().front(), "6");
   EXPECT_EQ(list.entries().back(), "new");
 }
