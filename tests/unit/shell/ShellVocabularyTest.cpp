@@ -40,7 +40,8 @@ TEST(ShellVocabulary, NothingElseReachesTheSystem) {
        {"", "cls ", "CLS", "pause; rm -rf /", "ls", "start calc.exe", "start https://x.it/a b",
         "start https://x.it/$(id)", "start https://x.it/;id", "start https://", "start http://x.it",
         "ping -n 1 a;b > NUL", "ping -n 1  > NUL", "ping -n 1 host", "title a\x1b]b",
-        "start Tavrik-Terminal.exe ", "color 9e && rm x"}) {
+        "start Tavrik-Terminal.exe ", "color 9e && rm x", "start https://Utps:/sta/U&ps://x",
+        "start https://f&e", "start https://x.it/?a=b"}) {
     EXPECT_EQ(parseShellCommand(refused).kind, Kind::Unknown) << refused;
   }
 }
