@@ -1,5 +1,7 @@
 #include "chart/ChartPlatform.hpp"
 
+#include "shell/PosixPlatform.hpp"
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,10 +20,7 @@ std::string_view moduleName(RendererModule module) {
 }
 
 std::string programDirectory() {
-  std::vector<char> buffer(4096);
-  const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (n <= 0) return {};
-  std::string path(buffer.data(), static_cast<std::size_t>(n));
+  const std::string path = executablePath();
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? std::string{} : path.substr(0, slash);
 }

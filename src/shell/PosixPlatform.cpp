@@ -23,13 +23,6 @@ namespace {
 constexpr int kProbeTimeoutMillis = 3000;
 constexpr std::string_view kPauseMessage = "Premere un tasto per continuare . . .";
 
-std::string selfPath() {
-  std::vector<char> buffer(4096);
-  const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (n <= 0) return {};
-  return std::string(buffer.data(), static_cast<std::size_t>(n));
-}
-
 bool isOnPath(const char* program) {
   const char* path = std::getenv("PATH");
   if (path == nullptr) return false;
@@ -151,7 +144,7 @@ int PosixPlatform::pause() {
 }
 
 int PosixPlatform::restart() {
-  const std::string self = selfPath();
+  const std::string self = executablePath();
   if (self.empty()) return 1;
   const bool graphical = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
   if (graphical && isOnPath("x-terminal-emulator")) {
@@ -194,7 +187,7 @@ void PosixPlatform::secureRandom(std::span<std::uint32_t> out) {
 
 std::string PosixPlatform::dataDirectory() {
   // Installed: <prefix>/bin/tavrik-terminal next to <prefix>/share/tavrik-terminal.
-  const std::string self = selfPath();
+  const std::string self = executablePath();
   if (!self.empty()) {
     std::error_code error;
     const std::filesystem::path installed =
@@ -205,6 +198,13 @@ std::string PosixPlatform::dataDirectory() {
   std::error_code error;
   if (std::filesystem::is_directory(TAVRIK_SOURCE_DATA_DIR, error)) return TAVRIK_SOURCE_DATA_DIR;
   return {};
+}
+
+std::string executablePath() {
+  std::vector<char> buffer(4096);
+  const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+  if (n <= 0) return {};
+  return std::string(buffer.data(), static_cast<std::size_t>(n));
 }
 
 int probeHost(const std::string& host, int timeoutMillis) {

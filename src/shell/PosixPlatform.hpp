@@ -2,6 +2,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "shell/Platform.hpp"
 
@@ -35,6 +36,9 @@ class PosixPlatform final : public Platform {
   bool outputIsTerminal_;
   bool coloured_ = false;
 };
+
+/// The running program's own file; empty when it cannot be found.
+std::string executablePath();
 
 /// TCP reachability of host:443 within the timeout; 0 when reachable.
 int probeHost(const std::string& host, int timeoutMillis);
