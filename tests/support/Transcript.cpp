@@ -1,29 +1,78 @@
 #include "support/Transcript.hpp"
 
+#include <map>
 #include <sstream>
 #include <stdexcept>
 
 namespace tavrik::testing {
 
+namespace {
+constexpr std::string_view kPromptBlock = "\n\nCosa vuoi fare?\n\nPath: ";
+// The length of the well-formed UTF-8 sequence of two or more bytes at
+// `at`, or 0.
+std::size_t utf8Length(const std::string& s, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(s[at]);
+  const std::size_t n = lead >= 0xf5 ? 0 : lead >= 0xf0 ? 4 : lead >= 0xe0 ? 3 : lead >= 0xc2 ? 2 : 0;
+  if (n == 0 || at + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((static_cast<unsigned char>(s[at + k]) & 0xc0) != 0x80) return 0;
+  }
+  return n;
+}
+
+}  // namespace
+
 std::string unescapeTranscript(const std::string& text) {
+  static const std::map<std::string, std::string, std::less<>> kNames = {
+      {"ESC", "\x1b"}, {"CR", "\r"}, {"NUL", std::string(1, '\0')},
+      {"TAB", "\t"},   {"PROMPT", std::string(kPromptBlock)}};
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '<') {
-      const auto close = text.find('>', i);
-      if (close != std::string::npos) {
-        const std::string name = text.substr(i + 1, close - i - 1);
-        if (name == "ESC") { out += '\x1b'; i = close; continue; }
-        if (name == "CR") { out += '\r'; i = close; continue; }
-        if (name == "NUL") { out += '\0'; i = close; continue; }
-        if (name == "TAB") { out += '\t'; i = close; continue; }
-        if (name.size() == 6 && name.rfind("HEX:", 0) == 0) {
-          out += static_cast<char>(std::stoi(name.substr(4), nullptr, 16));
-          i = close;
-          continue;
-        }
+    const auto close = text[i] == '<' ? text.find('>', i) : std::string::npos;
+    if (close != std::string::npos) {
+      const std::string_view name = std::string_view(text).substr(i + 1, close - i - 1);
+      if (const auto known = kNames.find(name); known != kNames.end()) {
+        out.append(known->second);
+        i = close;
+        continue;
+      }
+      if (name.size() == 6 && name.substr(0, 4) == "HEX:") {
+        out.push_back(static_cast<char>(std::stoi(std::string(name.substr(4)), nullptr, 16)));
+        i = close;
+        continue;
       }
     }
-    out += text[i];
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+std::string escapeTranscript(const std::string& bytes) {
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes.compare(i, kPromptBlock.size(), kPromptBlock) == 0) {
+      out += "<PROMPT>";
+      i += kPromptBlock.size() - 1;
+      continue;
+    }
+    const char c = bytes[i];
+    const auto byte = static_cast<unsigned char>(c);
+    if (const std::size_t n = utf8Length(bytes, i); n > 1) {
+      out.append(bytes, i, n);  // accented text stays readable as it is
+      i += n - 1;
+    } else if (c == '\n' || (byte >= 0x20 && byte < 0x7f)) {
+      out += c;
+    } else if (c == '\x1b') {
+      out += "<ESC>";
+    } else if (c == '\r') {
+      out += "<CR>";
+    } else if (c == '\t') {
+      out += "<TAB>";
+    } else {
+      char hex[12];
+      std::snprintf(hex, sizeof hex, "<HEX:%02x>", byte);
+      out += hex;
+    }
   }
   return out;
 }
@@ -49,26 +98,48 @@ bool hasFlag(const Section& s, const std::string& flag) {
   return false;
 }
 
+void dropLastLineEnd(const Section& s, std::string& text) {
+  if (hasFlag(s, "noeol") && !text.empty() && text.back() == '\n') text.pop_back();
+}
+
 std::string bodyOf(const Section& s) {
   std::string body = unescapeTranscript(s.body);
-  if (hasFlag(s, "noeol") && !body.empty() && body.back() == '\n') body.pop_back();
+  dropLastLineEnd(s, body);
   return body;
 }
 
-}  // namespace
-
-Transcript parseTranscript(const std::string& text) {
-  std::vector<Section> sections;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("--- ", 0) == 0) {
-      sections.push_back({splitWords(line.substr(4)), {}});
-      continue;
+// Splits a dialogue into what the program wrote and what was typed.
+void readDialogue(const Section& s, Transcript& t) {
+  std::string raw = s.body;
+  dropLastLineEnd(s, raw);
+  for (std::size_t at = 0; at < raw.size();) {
+    const auto open = raw.find('{', at);
+    t.output += unescapeTranscript(raw.substr(at, open - at));
+    if (open == std::string::npos) break;
+    const auto close = raw.find('}', open);
+    if (close == std::string::npos) throw std::runtime_error("'{' without '}'");
+    std::string typed = raw.substr(open + 1, close - open - 1);
+    at = close + 1;
+    bool lineEnd = false;
+    if (typed.size() >= 5 && typed.compare(typed.size() - 5, 5, "<EOF>") == 0) {
+      typed.resize(typed.size() - 5);
+    } else if (at < raw.size() && raw[at] == '\n') {
+      lineEnd = true;
+      ++at;
+    } else {
+      throw std::runtime_error("a typed line must end its transcript line or with <EOF>");
     }
-    if (sections.empty()) continue;  // comments before the first section
-    sections.back().body += line + "\n";
+    typed = unescapeTranscript(typed);
+    if (lineEnd) typed.push_back('\n');
+    t.input += typed;
+    t.output += typed;
   }
+}
+
+Transcript readDialogueSections(const std::string& title, const std::vector<Section>& sections) {
   Transcript t;
+  t.title = title;
+  std::string unread;
   for (const Section& s : sections) {
     if (s.words.empty()) throw std::runtime_error("empty section header");
     const std::string& kind = s.words[0];
@@ -84,24 +155,46 @@ Transcript parseTranscript(const std::string& text) {
       t.expectedFiles.emplace_back(s.words[1], bodyOf(s));
     } else if (kind == "absent" && s.words.size() >= 2) {
       t.absentFiles.push_back(s.words[1]);
-    } else if (kind == "stdin") {
-      t.input = bodyOf(s);
-    } else if (kind == "stdout") {
-      t.output = bodyOf(s);
+    } else if (kind == "dialogue") {
+      readDialogue(s, t);
       t.wholeOutput = hasFlag(s, "whole");
       t.hasOutput = true;
+    } else if (kind == "unread") {
+      unread = bodyOf(s);
     } else if (kind == "platform") {
       std::istringstream lines(unescapeTranscript(s.body));
       for (std::string l; std::getline(lines, l);) t.platformLines.push_back(l);
       t.wholePlatform = hasFlag(s, "whole");
-      t.hasPlatform = true;
     } else if (kind == "exit" && s.words.size() == 2) {
       t.exitStatus = std::stoi(s.words[1]);
     } else {
-      throw std::runtime_error("unknown section: " + kind);
+      throw std::runtime_error(title + ": unknown section: " + kind);
     }
   }
+  t.input += unread;
   return t;
+}
+
+}  // namespace
+
+std::vector<Transcript> parseTranscripts(const std::string& text) {
+  std::vector<std::pair<std::string, std::vector<Section>>> dialogues;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("=== ", 0) == 0) {
+      dialogues.push_back({line.substr(4), {}});
+    } else if (line.rfind("--- ", 0) == 0) {
+      if (dialogues.empty()) throw std::runtime_error("section before the first '==='");
+      dialogues.back().second.push_back({splitWords(line.substr(4)), {}});
+    } else if (!dialogues.empty() && !dialogues.back().second.empty()) {
+      dialogues.back().second.back().body += line + "\n";
+    }
+  }
+  std::vector<Transcript> result;
+  for (const auto& [title, sections] : dialogues) {
+    result.push_back(readDialogueSections(title, sections));
+  }
+  return result;
 }
 
 }  // namespace tavrik::testing

@@ -6,42 +6,56 @@
 
 namespace tavrik::testing {
 
-/// One dialogue scenario, read from a transcript file:
+/// One dialogue, read from a section of a transcript file:
 ///
 ///   # comment lines before the first section
-///   --- option probe=1 now=1700000000   (settings of the fake platform)
-///   --- option datadir=../../../data    (installed data, from the file's dir)
-///   --- option workdir=removed          (the working directory is gone)
-///   --- given <file> [noeol]            (a file in the working directory)
-///   --- stdin [noeol]
-///   --- stdout [whole]                  (after the banner, unless "whole")
-///   --- platform [whole]                (after start-up, unless "whole")
-///   --- expect <file> [noeol]           (a file's content after the run)
-///   --- absent <file>                   (a file that must not exist)
-///   --- exit <status>
+///   === <title>                        (a new dialogue, run on its own)
+///   --- option probe=1 now=1700000000  (settings of the fake platform)
+///   --- option datadir=../../../data   (installed data, from the file's dir)
+///   --- option workdir=removed         (the working directory is gone)
+///   --- given <file> [noeol]           (a file in the working directory)
+///   --- dialogue [whole]               (after the banner, unless "whole")
+///   --- unread [noeol]                 (input the program never reads)
+///   --- platform [whole]               (after start-up, unless "whole")
+///   --- expect <file> [noeol]          (a file's content after the run)
+///   --- absent <file>                  (a file that must not exist)
+///   --- exit <status>                  (0 when not given)
+///
+/// The dialogue is the terminal as the user sees it: what the program wrote,
+/// with each typed line in braces at the place where the program read it,
+/// as a terminal echoes it. "{5 a}" is the typed line "5 a" and its line
+/// end, which is the line end of the transcript line it closes; "{x<EOF>}"
+/// is a last line typed without a line end. "<PROMPT>" stands for the
+/// prompt block (two line breaks, "Cosa vuoi fare?", two line breaks,
+/// "Path: "). A missing platform section means no platform effect at all.
 ///
 /// A section's text is its lines, each ended by a line break; "noeol" drops
-/// the last one. "<ESC>" stands for byte 0x1b, "<CR>" for 0x0d, "<NUL>" for
-/// 0x00 and "<HEX:xx>" for any byte.
+/// the last one. "<ESC>" stands for byte 0x1b, "<CR>" for 0x0d, "<TAB>" for
+/// 0x09, "<NUL>" for 0x00 and "<HEX:xx>" for any byte.
 struct Transcript {
+  std::string title;
   std::map<std::string, std::string> options;
   std::vector<std::pair<std::string, std::string>> givenFiles;
   std::vector<std::pair<std::string, std::string>> expectedFiles;
   std::vector<std::string> absentFiles;
-  std::string input;
-  std::string output;
+  std::string input;   // every typed line, then the unread input
+  std::string output;  // the dialogue with the typed lines echoed
   bool wholeOutput = false;
   bool hasOutput = false;
   std::vector<std::string> platformLines;
   bool wholePlatform = false;
-  bool hasPlatform = false;
   int exitStatus = 0;
 };
 
-/// Parses a transcript file's text; throws std::runtime_error on bad syntax.
-Transcript parseTranscript(const std::string& text);
+/// Parses a transcript file's text into its dialogues; throws
+/// std::runtime_error on bad syntax.
+std::vector<Transcript> parseTranscripts(const std::string& text);
 
 /// Replaces the <...> escapes of a transcript with their bytes.
 std::string unescapeTranscript(const std::string& text);
+
+/// The inverse for what a run wrote: bytes a transcript cannot hold as they
+/// are become escapes, and the prompt block becomes "<PROMPT>".
+std::string escapeTranscript(const std::string& bytes);
 
 }  // namespace tavrik::testing

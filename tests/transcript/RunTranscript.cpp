@@ -1,5 +1,6 @@
-// Runs one transcript file in-process against the shell with the fake
-// platform, in a fresh temporary working directory. Exit status 0 = pass.
+// Runs the dialogues of one transcript file in-process against the shell with
+// the fake platform, each in a fresh temporary working directory. Exit
+// status 0 = every dialogue passed.
 
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <streambuf>
 
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
@@ -15,26 +17,46 @@
 #include "support/Transcript.hpp"
 
 namespace fs = std::filesystem;
+using tavrik::testing::escapeTranscript;
 using tavrik::testing::Transcript;
 
 namespace {
 
-std::string visible(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\n' || (byte >= 0x20 && byte < 0x7f)) {
-      out += c;
-    } else if (c == '\x1b') {
-      out += "<ESC>";
+// Standard input that hands the program one line at a time and echoes each
+// line into the output at the moment the program asks for it, as a terminal
+// shows what the user types. With `marked`, the echo carries the braces of
+// the transcript format.
+class EchoingInput : public std::streambuf {
+ public:
+  EchoingInput(std::string input, std::ostream& echo, bool marked)
+      : input_(std::move(input)), echo_(echo), marked_(marked) {}
+  std::string unread() const { return input_.substr(next_); }
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (next_ >= input_.size()) return traits_type::eof();
+    const auto lineEnd = input_.find('\n', next_);
+    const std::size_t end = lineEnd == std::string::npos ? input_.size() : lineEnd + 1;
+    line_ = input_.substr(next_, end - next_);
+    next_ = end;
+    if (marked_) {
+      const bool ended = line_.back() == '\n';
+      echo_ << '{' << (ended ? line_.substr(0, line_.size() - 1) + "}\n" : line_ + "<EOF>}");
     } else {
-      char hex[12];
-      std::snprintf(hex, sizeof hex, "<HEX:%02x>", byte);
-      out += hex;
+      echo_ << line_;
     }
+    setg(line_.data(), line_.data(), line_.data() + line_.size());
+    return traits_type::to_int_type(*gptr());
   }
-  return out;
-}
+
+ private:
+  std::string input_;
+  std::size_t next_ = 0;
+  std::string line_;
+  std::ostream& echo_;
+  bool marked_;
+};
 
 bool compare(const std::string& what, const std::string& expected, const std::string& actual) {
   if (expected == actual) return true;
@@ -43,8 +65,8 @@ bool compare(const std::string& what, const std::string& expected, const std::st
   std::size_t line = 1;
   for (std::size_t i = 0; i < at; ++i) line += expected[i] == '\n';
   std::cerr << "MISMATCH in " << what << " at byte " << at << " (line " << line << ")\n"
-            << "--- expected\n" << visible(expected) << "\n--- actual\n" << visible(actual)
-            << "\n--- end\n";
+            << "--- expected\n" << escapeTranscript(expected) << "\n--- actual\n"
+            << escapeTranscript(actual) << "\n--- end\n";
   return false;
 }
 
@@ -61,26 +83,11 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t from) {
   return text;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // "--show FILE" prints what the run produced instead of comparing.
-  const bool show = argc == 3 && std::string_view(argv[1]) == "--show";
-  if (argc != 2 && !show) {
-    std::cerr << "usage: run-transcript [--show] FILE\n";
-    return 2;
-  }
-  const fs::path file = fs::absolute(argv[argc - 1]);
-  Transcript t;
-  try {
-    t = tavrik::testing::parseTranscript(readFile(file));
-  } catch (const std::exception& e) {
-    std::cerr << file << ": " << e.what() << "\n";
-    return 2;
-  }
-
+// Runs one dialogue; with `show`, prints what the run produced in the
+// transcript format instead of comparing.
+bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   char pattern[] = "/tmp/tavrik-transcript-XXXXXX";
-  if (::mkdtemp(pattern) == nullptr) return 2;
+  if (::mkdtemp(pattern) == nullptr) return false;
   const fs::path workDir = pattern;
   fs::current_path(workDir);
   for (const auto& [name, content] : t.givenFiles) {
@@ -97,8 +104,9 @@ int main(int argc, char** argv) {
   // A working directory removed under the program: no file can be made.
   if (t.options.contains("workdir") && t.options["workdir"] == "removed") fs::remove_all(workDir);
 
-  std::istringstream in(t.input);
   std::ostringstream out;
+  EchoingInput input(t.input, out, show);
+  std::istream in(&input);
   tavrik::Console console(in, out);
   tavrik::HistoryLog history;
   tavrik::CommandShell shell({console, platform, history});
@@ -106,40 +114,74 @@ int main(int argc, char** argv) {
   const std::size_t bannerEnd = out.str().size();
   const std::size_t startUpLines = platform.linesRun.size();
   const int status = shell.runLoop();
+  const std::string output = t.wholeOutput ? out.str() : out.str().substr(bannerEnd);
+  const std::string platformRun = joinLines(platform.linesRun, t.wholePlatform ? 0 : startUpLines);
 
-  if (show) {
-    std::cout << "--- stdout\n" << visible(out.str().substr(bannerEnd)) << "--- platform\n"
-              << joinLines(platform.linesRun, startUpLines) << "--- exit " << status << "\n";
-  }
   bool ok = true;
-  if (t.hasOutput) {
-    const std::string actual = t.wholeOutput ? out.str() : out.str().substr(bannerEnd);
-    ok = compare("stdout", t.output, actual) && ok;
-  }
-  if (t.hasPlatform) {
-    ok = compare("platform", joinLines(t.platformLines, 0),
-                 joinLines(platform.linesRun, t.wholePlatform ? 0 : startUpLines)) &&
-         ok;
-  }
-  for (const auto& [name, content] : t.expectedFiles) {
-    if (!fs::exists(workDir / name)) {
-      std::cerr << "MISSING file " << name << "\n";
-      ok = false;
-      continue;
+  if (show) {
+    const auto section = [](const std::string& header, const std::string& text) {
+      const bool noeol = !text.empty() && text.back() != '\n';
+      std::cout << "--- " << header << (noeol ? " noeol\n" : "\n") << escapeTranscript(text)
+                << (noeol ? "\n" : "");
+    };
+    section(t.wholeOutput ? "dialogue whole" : "dialogue", output);
+    if (!input.unread().empty()) section("unread", input.unread());
+    if (!platformRun.empty()) {
+      std::cout << "--- platform" << (t.wholePlatform ? " whole" : "") << "\n" << platformRun;
     }
-    ok = compare("file " + name, content, readFile(workDir / name)) && ok;
-  }
-  for (const auto& name : t.absentFiles) {
-    if (fs::exists(workDir / name)) {
-      std::cerr << "UNEXPECTED file " << name << "\n";
+    if (status != 0) std::cout << "--- exit " << status << "\n";
+  } else {
+    if (t.hasOutput) ok = compare("dialogue", t.output, output) && ok;
+    ok = compare("platform", joinLines(t.platformLines, 0), platformRun) && ok;
+    for (const auto& [name, content] : t.expectedFiles) {
+      if (!fs::exists(workDir / name)) {
+        std::cerr << "MISSING file " << name << "\n";
+        ok = false;
+        continue;
+      }
+      ok = compare("file " + name, content, readFile(workDir / name)) && ok;
+    }
+    for (const auto& name : t.absentFiles) {
+      if (fs::exists(workDir / name)) {
+        std::cerr << "UNEXPECTED file " << name << "\n";
+        ok = false;
+      }
+    }
+    if (status != t.exitStatus) {
+      std::cerr << "EXIT status " << status << ", expected " << t.exitStatus << "\n";
       ok = false;
     }
-  }
-  if (status != t.exitStatus) {
-    std::cerr << "EXIT status " << status << ", expected " << t.exitStatus << "\n";
-    ok = false;
   }
   fs::current_path("/");
   fs::remove_all(workDir);
-  return ok ? 0 : 1;
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // "--show FILE" prints what each dialogue produced instead of comparing.
+  const bool show = argc == 3 && std::string_view(argv[1]) == "--show";
+  if (argc != 2 && !show) {
+    std::cerr << "usage: run-transcript [--show] FILE\n";
+    return 2;
+  }
+  const fs::path file = fs::absolute(argv[argc - 1]);
+  std::vector<Transcript> dialogues;
+  try {
+    dialogues = tavrik::testing::parseTranscripts(readFile(file));
+  } catch (const std::exception& e) {
+    std::cerr << file << ": " << e.what() << "\n";
+    return 2;
+  }
+  int failed = 0;
+  for (Transcript& t : dialogues) {
+    if (show) std::cout << "=== " << t.title << "\n";
+    if (!runDialogue(t, file, show)) {
+      std::cerr << "FAILED: " << t.title << "\n\n";
+      ++failed;
+    }
+  }
+  if (!show) std::cerr << dialogues.size() - failed << "/" << dialogues.size() << " dialogues passed\n";
+  return failed == 0 && !dialogues.empty() ? 0 : 1;
 }
