@@ -1,5 +1,6 @@
 #include "support/Transcript.hpp"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -22,17 +23,18 @@ std::size_t utf8Length(const std::string& s, std::size_t at) {
 
 }  // namespace
 
-std::string unescapeTranscript(const std::string& text) {
-  static const std::map<std::string, std::string, std::less<>> kNames = {
-      {"ESC", "\x1b"}, {"CR", "\r"}, {"NUL", std::string(1, '\0')},
-      {"TAB", "\t"},   {"PROMPT", std::string(kPromptBlock)}};
+std::string unescapeTranscript(const std::string& text, const Tokens& tokens) {
+  static const Tokens kNames = {{"ESC", "\x1b"}, {"CR", "\r"}, {"NUL", std::string(1, '\0')},
+                                {"TAB", "\t"}, {"PROMPT", std::string(kPromptBlock)}};
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto close = text[i] == '<' ? text.find('>', i) : std::string::npos;
     if (close != std::string::npos) {
       const std::string_view name = std::string_view(text).substr(i + 1, close - i - 1);
-      if (const auto known = kNames.find(name); known != kNames.end()) {
-        out.append(known->second);
+      const auto own = tokens.find(name);
+      const auto fixed = kNames.find(name);
+      if (own != tokens.end() || fixed != kNames.end()) {
+        out.append(own != tokens.end() ? own->second : fixed->second);
         i = close;
         continue;
       }
@@ -47,12 +49,17 @@ std::string unescapeTranscript(const std::string& text) {
   return out;
 }
 
-std::string escapeTranscript(const std::string& bytes) {
+std::string escapeTranscript(const std::string& bytes, const Tokens& tokens) {
+  std::vector<std::pair<std::string, std::string>> blocks(tokens.begin(), tokens.end());
+  blocks.emplace_back("PROMPT", kPromptBlock);
   std::string out;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes.compare(i, kPromptBlock.size(), kPromptBlock) == 0) {
-      out += "<PROMPT>";
-      i += kPromptBlock.size() - 1;
+    const auto block = std::find_if(blocks.begin(), blocks.end(), [&](const auto& b) {
+      return !b.second.empty() && bytes.compare(i, b.second.size(), b.second) == 0;
+    });
+    if (block != blocks.end()) {
+      out += "<" + block->first + ">";
+      i += block->second.size() - 1;
       continue;
     }
     const char c = bytes[i];
@@ -102,8 +109,8 @@ void dropLastLineEnd(const Section& s, std::string& text) {
   if (hasFlag(s, "noeol") && !text.empty() && text.back() == '\n') text.pop_back();
 }
 
-std::string bodyOf(const Section& s) {
-  std::string body = unescapeTranscript(s.body);
+std::string bodyOf(const Section& s, const Tokens& tokens) {
+  std::string body = unescapeTranscript(s.body, tokens);
   dropLastLineEnd(s, body);
   return body;
 }
@@ -114,7 +121,7 @@ void readDialogue(const Section& s, Transcript& t) {
   dropLastLineEnd(s, raw);
   for (std::size_t at = 0; at < raw.size();) {
     const auto open = raw.find('{', at);
-    t.output += unescapeTranscript(raw.substr(at, open - at));
+    t.output += unescapeTranscript(raw.substr(at, open - at), t.tokens);
     if (open == std::string::npos) break;
     const auto close = raw.find('}', open);
     if (close == std::string::npos) throw std::runtime_error("'{' without '}'");
@@ -129,16 +136,18 @@ void readDialogue(const Section& s, Transcript& t) {
     } else {
       throw std::runtime_error("a typed line must end its transcript line or with <EOF>");
     }
-    typed = unescapeTranscript(typed);
+    typed = unescapeTranscript(typed, t.tokens);
     if (lineEnd) typed.push_back('\n');
     t.input += typed;
     t.output += typed;
   }
 }
 
-Transcript readDialogueSections(const std::string& title, const std::vector<Section>& sections) {
+Transcript readDialogueSections(const std::string& title, const std::vector<Section>& sections,
+                                const Tokens& tokens) {
   Transcript t;
   t.title = title;
+  t.tokens = tokens;
   std::string unread;
   for (const Section& s : sections) {
     if (s.words.empty()) throw std::runtime_error("empty section header");
@@ -150,9 +159,9 @@ Transcript readDialogueSections(const std::string& title, const std::vector<Sect
         t.options[s.words[i].substr(0, eq)] = s.words[i].substr(eq + 1);
       }
     } else if (kind == "given" && s.words.size() >= 2) {
-      t.givenFiles.emplace_back(s.words[1], bodyOf(s));
+      t.givenFiles.emplace_back(s.words[1], bodyOf(s, t.tokens));
     } else if (kind == "expect" && s.words.size() >= 2) {
-      t.expectedFiles.emplace_back(s.words[1], bodyOf(s));
+      t.expectedFiles.emplace_back(s.words[1], bodyOf(s, t.tokens));
     } else if (kind == "absent" && s.words.size() >= 2) {
       t.absentFiles.push_back(s.words[1]);
     } else if (kind == "dialogue") {
@@ -160,9 +169,9 @@ Transcript readDialogueSections(const std::string& title, const std::vector<Sect
       t.wholeOutput = hasFlag(s, "whole");
       t.hasOutput = true;
     } else if (kind == "unread") {
-      unread = bodyOf(s);
+      unread = bodyOf(s, t.tokens);
     } else if (kind == "platform") {
-      std::istringstream lines(unescapeTranscript(s.body));
+      std::istringstream lines(unescapeTranscript(s.body, t.tokens));
       for (std::string l; std::getline(lines, l);) t.platformLines.push_back(l);
       t.wholePlatform = hasFlag(s, "whole");
     } else if (kind == "exit" && s.words.size() == 2) {
@@ -178,21 +187,30 @@ Transcript readDialogueSections(const std::string& title, const std::vector<Sect
 }  // namespace
 
 std::vector<Transcript> parseTranscripts(const std::string& text) {
+  std::vector<Section> tokenSections;
   std::vector<std::pair<std::string, std::vector<Section>>> dialogues;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) {
     if (line.rfind("=== ", 0) == 0) {
       dialogues.push_back({line.substr(4), {}});
     } else if (line.rfind("--- ", 0) == 0) {
-      if (dialogues.empty()) throw std::runtime_error("section before the first '==='");
-      dialogues.back().second.push_back({splitWords(line.substr(4)), {}});
-    } else if (!dialogues.empty() && !dialogues.back().second.empty()) {
-      dialogues.back().second.back().body += line + "\n";
+      auto& sections = dialogues.empty() ? tokenSections : dialogues.back().second;
+      sections.push_back({splitWords(line.substr(4)), {}});
+    } else {
+      auto& sections = dialogues.empty() ? tokenSections : dialogues.back().second;
+      if (!sections.empty()) sections.back().body += line + "\n";
     }
+  }
+  Tokens tokens;
+  for (const Section& s : tokenSections) {
+    if (s.words.size() < 2 || s.words[0] != "token") {
+      throw std::runtime_error("only tokens come before the first '==='");
+    }
+    tokens[s.words[1]] = bodyOf(s, tokens);
   }
   std::vector<Transcript> result;
   for (const auto& [title, sections] : dialogues) {
-    result.push_back(readDialogueSections(title, sections));
+    result.push_back(readDialogueSections(title, sections, tokens));
   }
   return result;
 }

@@ -28,12 +28,17 @@ namespace tavrik::testing {
 /// is a last line typed without a line end. "<PROMPT>" stands for the
 /// prompt block (two line breaks, "Cosa vuoi fare?", two line breaks,
 /// "Path: "). A missing platform section means no platform effect at all.
+/// Before the first dialogue, "--- token NAME [noeol]" names a text that
+/// "<NAME>" stands for in the file's dialogues and files (a menu, say).
 ///
 /// A section's text is its lines, each ended by a line break; "noeol" drops
 /// the last one. "<ESC>" stands for byte 0x1b, "<CR>" for 0x0d, "<TAB>" for
 /// 0x09, "<NUL>" for 0x00 and "<HEX:xx>" for any byte.
+using Tokens = std::map<std::string, std::string, std::less<>>;
+
 struct Transcript {
   std::string title;
+  Tokens tokens;  // the file's own named texts
   std::map<std::string, std::string> options;
   std::vector<std::pair<std::string, std::string>> givenFiles;
   std::vector<std::pair<std::string, std::string>> expectedFiles;
@@ -51,11 +56,11 @@ struct Transcript {
 /// std::runtime_error on bad syntax.
 std::vector<Transcript> parseTranscripts(const std::string& text);
 
-/// Replaces the <...> escapes of a transcript with their bytes.
-std::string unescapeTranscript(const std::string& text);
+/// Replaces the <...> escapes and tokens of a transcript with their bytes.
+std::string unescapeTranscript(const std::string& text, const Tokens& tokens);
 
 /// The inverse for what a run wrote: bytes a transcript cannot hold as they
 /// are become escapes, and the prompt block becomes "<PROMPT>".
-std::string escapeTranscript(const std::string& bytes);
+std::string escapeTranscript(const std::string& bytes, const Tokens& tokens);
 
 }  // namespace tavrik::testing

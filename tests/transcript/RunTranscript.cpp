@@ -58,15 +58,16 @@ class EchoingInput : public std::streambuf {
   bool marked_;
 };
 
-bool compare(const std::string& what, const std::string& expected, const std::string& actual) {
+bool compare(const std::string& what, const std::string& expected, const std::string& actual,
+             const tavrik::testing::Tokens& tokens) {
   if (expected == actual) return true;
   std::size_t at = 0;
   while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
   std::size_t line = 1;
   for (std::size_t i = 0; i < at; ++i) line += expected[i] == '\n';
   std::cerr << "MISMATCH in " << what << " at byte " << at << " (line " << line << ")\n"
-            << "--- expected\n" << escapeTranscript(expected) << "\n--- actual\n"
-            << escapeTranscript(actual) << "\n--- end\n";
+            << "--- expected\n" << escapeTranscript(expected, tokens) << "\n--- actual\n"
+            << escapeTranscript(actual, tokens) << "\n--- end\n";
   return false;
 }
 
@@ -119,9 +120,9 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
 
   bool ok = true;
   if (show) {
-    const auto section = [](const std::string& header, const std::string& text) {
+    const auto section = [&t](const std::string& header, const std::string& text) {
       const bool noeol = !text.empty() && text.back() != '\n';
-      std::cout << "--- " << header << (noeol ? " noeol\n" : "\n") << escapeTranscript(text)
+      std::cout << "--- " << header << (noeol ? " noeol\n" : "\n") << escapeTranscript(text, t.tokens)
                 << (noeol ? "\n" : "");
     };
     section(t.wholeOutput ? "dialogue whole" : "dialogue", output);
@@ -131,15 +132,15 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
     }
     if (status != 0) std::cout << "--- exit " << status << "\n";
   } else {
-    if (t.hasOutput) ok = compare("dialogue", t.output, output) && ok;
-    ok = compare("platform", joinLines(t.platformLines, 0), platformRun) && ok;
+    if (t.hasOutput) ok = compare("dialogue", t.output, output, t.tokens) && ok;
+    ok = compare("platform", joinLines(t.platformLines, 0), platformRun, t.tokens) && ok;
     for (const auto& [name, content] : t.expectedFiles) {
       if (!fs::exists(workDir / name)) {
         std::cerr << "MISSING file " << name << "\n";
         ok = false;
         continue;
       }
-      ok = compare("file " + name, content, readFile(workDir / name)) && ok;
+      ok = compare("file " + name, content, readFile(workDir / name), t.tokens) && ok;
     }
     for (const auto& name : t.absentFiles) {
       if (fs::exists(workDir / name)) {
