@@ -12,8 +12,11 @@ one valid path, the question gets each kind of bad input in turn:
 
 then the rest of the valid answers (except after eof), then end of input.
 Every run happens in its own temporary directory, with no graphical display
-in the environment, and must end by itself within the time limit with status
-0, nothing on standard error and a bounded amount of output.
+in the environment, and must end by itself with status 0, nothing on
+standard error and a bounded amount of output. A run that loops is stopped
+by a limit on the CPU time it uses, which does not depend on how busy the
+machine is; a run blocked without using the CPU is caught by a long
+wall-clock backstop.
 
 At a numeric question the program reads by formatted extraction:
   word / huge / bytes: "Errore riprova", a line break and the question's
@@ -32,12 +35,14 @@ import concurrent.futures
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-TIME_LIMIT = 10.0
+CPU_SECONDS = 20
+WALL_BACKSTOP = 300.0
 OUTPUT_BUDGET = 4 * 1024 * 1024
 
 BAD_INPUTS = {
@@ -187,10 +192,11 @@ def run(binary, data):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         env["HOME"] = work
         started = time.monotonic()
-        proc = subprocess.Popen([binary], cwd=work, env=env, stdin=subprocess.PIPE,
+        limited = ["prlimit", "--cpu=%d:%d" % (CPU_SECONDS, CPU_SECONDS + 1), binary]
+        proc = subprocess.Popen(limited, cwd=work, env=env, stdin=subprocess.PIPE,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         try:
-            out, err = proc.communicate(data, timeout=TIME_LIMIT)
+            out, err = proc.communicate(data, timeout=WALL_BACKSTOP)
             status = proc.returncode
         except subprocess.TimeoutExpired:
             proc.kill()
@@ -220,7 +226,9 @@ def results(command, outcome):
 def basic_failures(outcome, data, per_byte=1):
     problems = []
     if outcome["status"] is None:
-        problems.append("did not end within %g s" % TIME_LIMIT)
+        problems.append("blocked: did not end within %g s" % WALL_BACKSTOP)
+    elif outcome["status"] in (-signal.SIGXCPU, -signal.SIGKILL):
+        problems.append("looped: used more than %d s of CPU time" % CPU_SECONDS)
     elif outcome["status"] != 0:
         problems.append("exit status %d" % outcome["status"])
     if outcome["err"]:
