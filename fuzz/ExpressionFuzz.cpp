@@ -1,103 +1,59 @@
-// Checks evaluateExpression against a recursive-descent reading of the same
-// grammar, and checks that a valid expression in parentheses keeps its value
-// and that negating it negates the value.
-
+// evaluateExpression against a recursive-descent reading of the same grammar;
+// a valid expression keeps its value in parentheses and changes sign negated.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "calc/ExpressionEvaluator.hpp"
 
 namespace {
 
-using tavrik::calc::evaluateExpression;
+using Value = std::optional<double>;
 
-// expression := term (("+" | "-") term)*
-// term       := factor (("*" | "/") factor)*
-// factor     := ("+" | "-") factor | number | "(" expression ")"
-// number     := digits with at most one ".", at least one digit
-class ReferenceParser {
- public:
-  explicit ReferenceParser(std::string_view text) : text_(text) {}
+Value negated(Value value) { return value ? Value(-*value) : value; }
 
-  std::optional<double> parseAll() {
-    const auto value = expression();
-    if (!value || at_ != text_.size()) return std::nullopt;
-    return value;
-  }
+// sum := product (("+" | "-") product)*    product := factor (("*" | "/") factor)*
+// factor := ("+" | "-") factor | "(" sum ")" | digits with at most one "."
+struct Reference {
+  const std::string& text;
+  std::size_t at = 0;
 
- private:
-  bool peek(char c) const { return at_ < text_.size() && text_[at_] == c; }
+  bool next(char c) { return at < text.size() && text[at] == c && ++at; }
 
-  std::optional<double> expression() {
-    auto left = term();
-    while (left && (peek('+') || peek('-'))) {
-      const char op = text_[at_++];
-      const auto right = term();
+  Value binary(bool sum) {
+    Value left = sum ? binary(false) : factor();
+    while (left && at < text.size() && std::string(sum ? "+-" : "*/").find(text[at]) < 2) {
+      const char op = text[at++];
+      const Value right = sum ? binary(false) : factor();
       if (!right) return std::nullopt;
-      left = op == '+' ? *left + *right : *left - *right;
+      const double l = *left, r = *right;
+      left = op == '+' ? l + r : op == '-' ? l - r : op == '*' ? l * r : l / r;
     }
     return left;
   }
 
-  std::optional<double> term() {
-    auto left = factor();
-    while (left && (peek('*') || peek('/'))) {
-      const char op = text_[at_++];
-      const auto right = factor();
-      if (!right) return std::nullopt;
-      left = op == '*' ? *left * *right : *left / *right;
+  Value factor() {
+    if (next('+')) return factor();
+    if (next('-')) return negated(factor());
+    if (next('(')) {
+      const Value inner = binary(true);
+      return inner && next(')') ? inner : std::nullopt;
     }
-    return left;
+    const std::size_t start = at;
+    at = std::min(text.find_first_not_of("0123456789.", at), text.size());
+    const std::string number = text.substr(start, at - start);
+    const auto points = std::count(number.begin(), number.end(), '.');
+    if (points > 1 || number.size() == std::size_t(points)) return std::nullopt;
+    return std::strtod(number.c_str(), nullptr);
   }
-
-  std::optional<double> factor() {
-    if (peek('+') || peek('-')) {
-      const char sign = text_[at_++];
-      const auto operand = factor();
-      if (!operand) return std::nullopt;
-      return sign == '-' ? -*operand : *operand;
-    }
-    if (peek('(')) {
-      ++at_;
-      const auto inner = expression();
-      if (!inner || !peek(')')) return std::nullopt;
-      ++at_;
-      return inner;
-    }
-    return number();
-  }
-
-  std::optional<double> number() {
-    const std::size_t start = at_;
-    std::size_t digits = 0;
-    bool point = false;
-    while (at_ < text_.size()) {
-      const char c = text_[at_];
-      if (c >= '0' && c <= '9') {
-        ++digits;
-      } else if (c == '.' && !point) {
-        point = true;
-      } else {
-        break;
-      }
-      ++at_;
-    }
-    if (digits == 0) return std::nullopt;
-    const std::string token(text_.substr(start, at_ - start));
-    return std::strtod(token.c_str(), nullptr);
-  }
-
-  std::string_view text_;
-  std::size_t at_ = 0;
 };
 
-bool sameValue(std::optional<double> a, std::optional<double> b) {
-  if (a.has_value() != b.has_value()) return false;
-  if (!a) return true;
+// The same value, with the same sign of zero; any NaN matches any other.
+bool same(Value a, Value b) {
+  if (!a || !b) return a.has_value() == b.has_value();
   if (std::isnan(*a) || std::isnan(*b)) return std::isnan(*a) && std::isnan(*b);
   return *a == *b && std::signbit(*a) == std::signbit(*b);
 }
@@ -105,16 +61,15 @@ bool sameValue(std::optional<double> a, std::optional<double> b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The reference parser recurses once per parenthesis and sign.
-  constexpr std::size_t kMaxLength = 4096;
-  if (size > kMaxLength) return 0;
+  if (size > 4096) return 0;  // the reference recurses once per parenthesis and sign
   const std::string text(reinterpret_cast<const char*>(data), size);
-
-  const std::optional<double> value = evaluateExpression(text);
-  if (!sameValue(value, ReferenceParser(text).parseAll())) std::abort();
-  // Only for valid text: "1)+(2" is not an expression, but "(1)+(2)" is.
-  if (!value) return 0;
-  if (!sameValue(evaluateExpression("(" + text + ")"), value)) std::abort();
-  if (!sameValue(evaluateExpression("-(" + text + ")"), -*value)) std::abort();
+  const Value value = tavrik::calc::evaluateExpression(text);
+  Reference reference{text};
+  const Value expected = reference.binary(true);
+  if (!same(value, reference.at == text.size() ? expected : std::nullopt)) std::abort();
+  if (value && (!same(tavrik::calc::evaluateExpression("(" + text + ")"), value) ||
+                !same(tavrik::calc::evaluateExpression("-(" + text + ")"), negated(value)))) {
+    std::abort();
+  }
   return 0;
 }

@@ -1,119 +1,45 @@
-=== A fresh directory: 'h', then '@' and 'v' list exactly h and @ under the heading; a second view lists each entry once and shows both @ lines.
---- dialogue
-<PROMPT>{h}
+--- token REFUSED noeol
 
-Per eseguire una comando ti basta seguire i seguenti passaggi:
-1. srivi solo la lettera oppure numero del comando
-2. inserisci i valori rischiesti o segui la procedura.
 
-Se hai problemi visita il nostro sito oppure digita il comando 'helpsite'
-<PROMPT>{@}
+Funzione non valida.Riprova
 
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {v}
-
-Cronologia delle funzioni: 
-
-h
-@
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {v}
-
-Cronologia delle funzioni: 
-
-h
-@
-@
 <PROMPT>
---- expect function_history.txt
-h
-@
-@
-=== Any single character but 'v' clears (V included): the file is left empty, and the next command line is its first entry.
---- given function_history.txt
-old
---- dialogue
-<PROMPT>{@}
+--- token ASK noeol
 
 Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {V}
-
-Fatto!
-<PROMPT>{h}
-
-Per eseguire una comando ti basta seguire i seguenti passaggi:
-1. srivi solo la lettera oppure numero del comando
-2. inserisci i valori rischiesti o segui la procedura.
-
-Se hai problemi visita il nostro sito oppure digita il comando 'helpsite'
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {c}
-
-Fatto!
-<PROMPT>
---- expect function_history.txt
-=== Entries of earlier runs come first; a last line without line end counts, and an empty command line shows as an empty line.
+Path: 
+=== Any line but one command character is refused and recorded as typed, after the entries of earlier runs (a last line without line end among them); any single character but 'v' clears the history (V too), a blank answer is refused; a last command line without line end still runs, then the end of input ends with a line break and status 0.
 --- given function_history.txt noeol
 old1
 old2
 --- dialogue
 <PROMPT>{}
-
-
-Funzione non valida.Riprova
-
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {v}
+<REFUSED>{x }
+<REFUSED>{helpsite }
+<REFUSED>{@}
+<ASK>{v}
 
 Cronologia delle funzioni: 
 
 old1
 old2
 
+x 
+helpsite 
 @
+<PROMPT>{@}
+<ASK>{V}
+
+Fatto!
+<PROMPT>{@}
+<ASK>{ }
+<REFUSED>{h<EOF>}
+Per eseguire una comando ti basta seguire i seguenti passaggi:
+1. srivi solo la lettera oppure numero del comando
+2. inserisci i valori rischiesti o segui la procedura.
+
+Se hai problemi visita il nostro sito oppure digita il comando 'helpsite'
 <PROMPT>
 --- expect function_history.txt
-old1
-old2
-
 @
-=== Two characters, a blank and an empty answer are refused; the history is untouched.
---- given function_history.txt
-old
---- dialogue
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {vv}
-
-
-Funzione non valida.Riprova
-
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: { }
-
-
-Funzione non valida.Riprova
-
-<PROMPT>{@}
-
-Vuoi vedere(v) o cancellare(c) la cronologia?
-Path: {}
-
-
-Funzione non valida.Riprova
-
-<PROMPT>
---- expect function_history.txt
-old
-@
-@
-@
+h

@@ -1,147 +1,61 @@
-#include "shell/Console.hpp"
-
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <deque>
 #include <sstream>
 
+#include "shell/Console.hpp"
+#include "shell/LineEditor.hpp"
+
 namespace tavrik {
 namespace {
 
-struct Io {
-  explicit Io(std::string input) : in(std::move(input)), console(in, out) {}
-  std::istringstream in;
+// Typed lines as the line editor hands them over, each after taking its prompt ("*": command line).
+TEST(Console, ReadsTypedLinesAndRefusesOutOfRangeNumbers) {
+  std::deque<std::optional<std::string>> typed{"  H2O  q",         "",         "2147483648",
+                                               "-2147483648 x1 2", "3.25e1 h", std::nullopt};
+  std::vector<std::string> prompts, heard;
+  std::istream in(nullptr);
   std::ostringstream out;
-  Console console;
-  std::string rest() {
-    std::string all;
-    std::getline(in, all, '\0');
-    return all;
+  Console console(in, out);
+  LineBuffer buffer([&] {
+    const Console::LinePrompt prompt = console.takeLinePrompt();
+    prompts.push_back((prompt.commandLine ? "*" : "") + prompt.text);
+    const std::optional<std::string> line = typed.front();
+    typed.pop_front();
+    return line;
+  });
+  in.rdbuf(&buffer);
+  console.setCommandLineListener([&](const std::string& line) { heard.push_back(line); });
+  console.write("Nome: ");
+  EXPECT_EQ(console.readWord(), "H2O");
+  EXPECT_EQ(console.readChar(), 'q');
+  console.write("Domanda\nVal");
+  console.write("ore: ");
+  EXPECT_EQ(console.readInt(), INT_MIN);
+  EXPECT_EQ(console.tryReadDouble(), std::nullopt);  // the rest of the line goes, silently
+  EXPECT_EQ(console.readFloat(), 32.5f);
+  console.discardOne();
+  EXPECT_EQ(console.readCommandLine(), "h");  // the rest of the line, no other asked for
+  EXPECT_THROW(console.readCommandLine(), EndOfInput);
+  EXPECT_FALSE(console.takeLinePrompt().commandLine);
+  EXPECT_THROW(console.readWord(), EndOfInput);  // the end is asked for once
+  EXPECT_THROW(console.readChar(), EndOfInput);
+  EXPECT_THROW(console.readDouble(), EndOfInput);
+  EXPECT_EQ(prompts, (std::vector<std::string>{"Nome: ", "Valore: ", "", "Valore: ", "", "*"}));
+  EXPECT_EQ(heard, std::vector<std::string>{"h"});
+  console.write(std::string(1 << 20, 'a'));  // of a very long line, only the end is kept
+  console.write("Valore: ");
+  EXPECT_EQ(console.pendingPrompt(), std::string(4088, 'a') + "Valore: ");
+}
+
+TEST(PromptRows, CountsOnlyTheRowsAPromptWrapsOnto) {
+  // A prompt that fills its last row exactly leaves the cursor on that row.
+  for (const auto& [width, columns, rows] :
+       {std::array{80, 80, 0}, {81, 80, 1}, {161, 80, 2}, {9, 0, 0}}) {
+    EXPECT_EQ(promptRowsAbove(width, columns), rows) << width << " in " << columns;
   }
-};
-
-TEST(Console, NumberLeavesTheRestOfTheLineForTheNextRead) {
-  Io io("5 a\n");
-  EXPECT_EQ(io.console.readInt(), 5);
-  io.console.discardOne();  // the blank after 5
-  EXPECT_EQ(io.console.readLine(), "a");
-  EXPECT_EQ(io.out.str(), "");
-}
-
-TEST(Console, NumbersSkipBlanksAndLineBreaks) {
-  Io io("\n\n  7\t-2.5  3.25e1\n");
-  EXPECT_EQ(io.console.readInt(), 7);
-  EXPECT_EQ(io.console.readDouble(), -2.5);
-  EXPECT_EQ(io.console.readFloat(), 32.5f);
-}
-
-TEST(Console, NonNumberIsRefusedAndThePendingPromptWrittenAgain) {
-  Io io("abc def\n12\n");
-  io.console.write("Domanda");
-  io.console.endLine();
-  io.console.write("Valore: ");
-  EXPECT_EQ(io.console.readInt(), 12);
-  EXPECT_EQ(io.out.str(), "Domanda\nValore: \nErrore riprova\nValore: ");
-}
-
-TEST(Console, OutOfRangeNumbersCountAsNonNumbers) {
-  Io io("2147483648\n-2147483649\n-2147483648\n");
-  io.console.write("n: ");
-  EXPECT_EQ(io.console.readInt(), INT_MIN);
-  EXPECT_EQ(io.out.str(), "n: \nErrore riprova\nn: \nErrore riprova\nn: ");
-  Io big("1e999\n2\n");
-  EXPECT_EQ(big.console.readDouble(), 2.0);
-  Io bigFloat("1e39\n3\n");
-  EXPECT_EQ(bigFloat.console.readFloat(), 3.0f);
-}
-
-TEST(Console, PendingPromptRestartsAfterEachLineBreakAndAnswer) {
-  Io io("1\nx\n");
-  io.console.write("a\nb");
-  io.console.write("c");
-  EXPECT_EQ(io.console.pendingPrompt(), "bc");
-  io.console.readInt();
-  EXPECT_EQ(io.console.pendingPrompt(), "");
-  io.console.write("d");
-  EXPECT_EQ(io.console.pendingPrompt(), "d");
-}
-
-TEST(Console, EndOfInputIsThrownByEveryRead) {
-  EXPECT_THROW(Io("").console.readLine(), EndOfInput);
-  EXPECT_THROW(Io("   \n ").console.readInt(), EndOfInput);
-  EXPECT_THROW(Io("\n\t").console.readWord(), EndOfInput);
-  EXPECT_THROW(Io(" ").console.readChar(), EndOfInput);
-  EXPECT_THROW(Io("").console.readDouble(), EndOfInput);
-  // A non-number as the very last thing: one refusal, then the end.
-  Io io("abc");
-  EXPECT_THROW(io.console.readInt(), EndOfInput);
-}
-
-TEST(Console, LastLineWithoutLineEndIsStillALine) {
-  Io io("one\ntwo");
-  EXPECT_EQ(io.console.readLine(), "one");
-  EXPECT_EQ(io.console.readLine(), "two");
-  EXPECT_THROW(io.console.readLine(), EndOfInput);
-}
-
-TEST(Console, LinesAreUntrimmed) {
-  Io io("  a b \t\n\n");
-  EXPECT_EQ(io.console.readLine(), "  a b \t");
-  EXPECT_EQ(io.console.readLine(), "");
-}
-
-TEST(Console, WordAndCharSkipWhiteSpace) {
-  Io io("  H2O  rest\n  q");
-  EXPECT_EQ(io.console.readWord(), "H2O");
-  io.console.discardOne();
-  EXPECT_EQ(io.rest(), " rest\n  q");
-  Io chars("\n  q r");
-  EXPECT_EQ(chars.console.readChar(), 'q');
-  EXPECT_EQ(chars.console.readChar(), 'r');
-}
-
-TEST(Console, TryReadDiscardsTheBadLineWithoutAMessage) {
-  Io io("x1 2\n4\n");
-  EXPECT_EQ(io.console.tryReadDouble(), std::nullopt);
-  EXPECT_EQ(io.console.tryReadDouble(), 4.0);
-  EXPECT_EQ(io.out.str(), "");
-}
-
-TEST(Console, NumbersPrintWithSixSignificantDigits) {
-  Io io("");
-  io.console.write(3.5);
-  io.console.write(' ');
-  io.console.write(1.0 / 3.0);
-  io.console.write(' ');
-  io.console.write(1e6);
-  io.console.write(' ');
-  io.console.write(18.0058f);
-  io.console.write(' ');
-  io.console.write(-7);
-  EXPECT_EQ(io.out.str(), "3.5 0.333333 1e+06 18.0058 -7");
-}
-
-TEST(Console, DiscardOneStopsAtEndOfInput) {
-  Io io("");
-  io.console.discardOne();
-  io.console.discardOne();
-  EXPECT_THROW(io.console.readLine(), EndOfInput);
-}
-
-}  // namespace
-}  // namespace tavrik
-
-namespace tavrik {
-namespace {
-
-TEST(Console, AVeryLongLineKeepsOnlyTheEndOfItsPendingPrompt) {
-  Io io("x\n1\n");
-  io.console.write(std::string(1 << 20, 'a'));
-  io.console.write("Valore: ");
-  EXPECT_EQ(io.console.pendingPrompt().size(), 4096u);
-  EXPECT_TRUE(io.console.pendingPrompt().ends_with("aaaValore: "));
-  EXPECT_EQ(io.console.readInt(), 1);
-  EXPECT_TRUE(io.out.str().ends_with("\nErrore riprova\n" + std::string(4088, 'a') + "Valore: "));
 }
 
 }  // namespace

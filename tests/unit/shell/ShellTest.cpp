@@ -1,61 +1,34 @@
 #include <gtest/gtest.h>
 
-#include "shell/CommandShell.hpp"
-#include "shell/CommandTable.hpp"
-#include "shell/HistoryLog.hpp"
+#include "shell/Platform.hpp"
 #include "shell/ThemeSettings.hpp"
 
 namespace tavrik {
 namespace {
 
-TEST(SingleCharAnswer, OnlyOneNonBlankCharacterPasses) {
-  EXPECT_TRUE(isSingleCharAnswer("x"));
-  EXPECT_TRUE(isSingleCharAnswer("\t"));
-  EXPECT_TRUE(isSingleCharAnswer("#"));
-  EXPECT_FALSE(isSingleCharAnswer(""));
-  EXPECT_FALSE(isSingleCharAnswer(" "));
-  EXPECT_FALSE(isSingleCharAnswer("x "));
-  EXPECT_FALSE(isSingleCharAnswer(" x"));
-  EXPECT_FALSE(isSingleCharAnswer("ab"));
-}
-
-TEST(CommandTable, LabelsEndWithTheirKey) {
-  for (const Command& command : commandTable()) {
-    if (command.label.empty()) continue;
-    EXPECT_TRUE(command.label.ends_with(std::string(" = ") + command.key)) << command.label;
-  }
-  EXPECT_EQ(findCommand('X'), nullptr);
-  ASSERT_NE(findCommand('#'), nullptr);
-  EXPECT_TRUE(findCommand('#')->label.empty());
-}
-
-TEST(ThemeSettings, ColourNamesAndDigits) {
-  EXPECT_TRUE(ThemeSettings::isKnownColour("nero"));
-  EXPECT_FALSE(ThemeSettings::isKnownColour("Blu"));
-  EXPECT_FALSE(ThemeSettings::isKnownColour("blu "));
-  EXPECT_FALSE(ThemeSettings::isKnownColour(""));
-  EXPECT_EQ(ThemeSettings::makeColourCommand("blu", "giallo"), "color 9e");
-  EXPECT_EQ(ThemeSettings::makeColourCommand("bianco", "rosso"), "color fc");
-  EXPECT_EQ(ThemeSettings::makeColourCommand("verde", "verde"), "color 22");
-  EXPECT_EQ(ThemeSettings::makeColourCommand("viola", "azzurro"), "color 5b");
-  EXPECT_EQ(ThemeSettings::makeColourCommand("grigio", "grigio"), "color 88");
-}
-
 TEST(ThemeSettings, CombinationRule) {
+  // Names are exact, an empty one is none; black is never allowed, white only as the background.
   EXPECT_TRUE(ThemeSettings::isAllowedCombination("bianco", "rosso"));
   EXPECT_TRUE(ThemeSettings::isAllowedCombination("blu", "blu"));
   EXPECT_FALSE(ThemeSettings::isAllowedCombination("rosso", "bianco"));
   EXPECT_FALSE(ThemeSettings::isAllowedCombination("nero", "rosso"));
   EXPECT_FALSE(ThemeSettings::isAllowedCombination("rosso", "nero"));
-  EXPECT_FALSE(ThemeSettings::isAllowedCombination("Rosso", "blu"));
-  EXPECT_FALSE(ThemeSettings::isAllowedCombination("rosso", "blu "));
+  EXPECT_FALSE(ThemeSettings::isAllowedCombination("", "giallo"));
+  EXPECT_FALSE(ThemeSettings::isAllowedCombination("blu", "Giallo "));
 }
 
-TEST(HistoryLog, ParsesLinesWithAndWithoutFinalLineEnd) {
-  EXPECT_EQ(parseHistory(""), std::vector<std::string>{});
-  EXPECT_EQ(parseHistory("a\n\nb\n"), (std::vector<std::string>{"a", "", "b"}));
-  EXPECT_EQ(parseHistory("a\nlast"), (std::vector<std::string>{"a", "last"}));
-  EXPECT_EQ(parseHistory("\n"), std::vector<std::string>{""});
+TEST(ShellVocabulary, OnlyWellFormedLinesReachTheSystem) {
+  for (const char* line :
+       {"cls", "title x", "start Tavrik-Terminal.exe", "start https://x.it/a%20b.md"}) {
+    EXPECT_NE(parseShellCommand(line).kind, ShellAction::Kind::Unknown) << line;
+  }
+  for (const char* line : {"CLS", "color 99", "color 9g", "color 9ef", "title a\x1b]b",
+                           "ping -n 1 a;b > NUL", "start https://x.it/$(id)", "start https://"}) {
+    EXPECT_EQ(parseShellCommand(line).kind, ShellAction::Kind::Unknown) << line;
+  }
+  const ShellAction reset = parseShellCommand("color 0f"), theme = parseShellCommand("color 9E");
+  EXPECT_EQ(ansiColourSequence(reset.background, reset.foreground), "\x1b[40;97m");
+  EXPECT_EQ(ansiColourSequence(theme.background, theme.foreground), "\x1b[104;93m");
 }
 
 }  // namespace
