@@ -1,8 +1,7 @@
-#include "shell/LineEditor.hpp"
+#include "platform/posix/LineEditor.hpp"
 
 #include <histedit.h>
 #include <langinfo.h>
-#include <signal.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,7 +13,7 @@
 
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
-#include "shell/WholeFile.hpp"
+#include "platform/Files.hpp"
 
 namespace tavrik {
 
@@ -31,38 +30,6 @@ constexpr const char* kBindings[][2] = {
     {"\\e[8~", "ed-move-to-end"}, {"\\e[3~", "ed-delete-next-char"},
     {"\\e[1;5D", "ed-prev-word"}, {"\\e[1;5C", "em-next-word"},
 };
-
-// The terminal's mode before the program changed anything, for the signal
-// handler to put back.
-termios startMode;
-volatile sig_atomic_t startModeSaved = 0;
-
-void restoreTerminalAndEnd(int signal) {
-  // Only async-signal-safe calls here.
-  if (startModeSaved != 0) ::tcsetattr(STDIN_FILENO, TCSANOW, &startMode);
-  // Default colours, and whatever runs next starts on a line of its own.
-  static constexpr char kReset[] = "\x1b[0m\n";
-  [[maybe_unused]] const ssize_t written = ::write(STDOUT_FILENO, kReset, sizeof kReset - 1);
-  if (signal == SIGINT) ::_exit(130);
-  // The handler was reset on entry: the signal's own default action follows
-  // as soon as this handler returns.
-  ::raise(signal);
-}
-
-void handleEndingSignals() {
-  if (::tcgetattr(STDIN_FILENO, &startMode) == 0) startModeSaved = 1;
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-    struct sigaction current {};
-    ::sigaction(signal, nullptr, &current);
-    // A signal ignored by whoever started the program stays ignored.
-    if (current.sa_handler == SIG_IGN) continue;
-    struct sigaction action {};
-    action.sa_handler = restoreTerminalAndEnd;
-    ::sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;
-    ::sigaction(signal, &action, nullptr);
-  }
-}
 
 // The editor measures and draws characters by the locale's character type.
 // The program's own texts are UTF-8, so a locale that is not is replaced by
@@ -149,7 +116,6 @@ int promptRowsAbove(int width, int columns) {
 
 std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
   if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDOUT_FILENO) != 1) return nullptr;
-  handleEndingSignals();
   useUtf8CharacterType();
   std::unique_ptr<LineEditor> editor(new LineEditor());
   // Without an editor the terminal is read as it comes, like a pipe.
@@ -167,9 +133,8 @@ LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buff
   editor_ = ::el_init("tavrik-terminal", stdin, stdout, stderr);
   if (editor_ == nullptr || commandLines_ == nullptr || answers_ == nullptr) return;
   ::history(commandLines_, &event, H_SETSIZE, static_cast<int>(RecallList::kCapacity));
-  for (const std::string& line : parseHistory(readWholeFile(HistoryLog::kFileName))) {
-    remember(line);
-  }
+  files::forEachLine(std::string(HistoryLog::kFileName),
+                     [this](std::string_view line) { remember(std::string(line)); });
 
   ::el_set(editor_, EL_CLIENTDATA, this);
   ::el_set(editor_, EL_PROMPT, &LineEditor::promptOf);
