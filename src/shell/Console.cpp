@@ -58,13 +58,19 @@ void Console::endLine() {
 
 void Console::flush() { out_.flush(); }
 
+void Console::flushBeforeWaiting() {
+  // What was written must be on the screen before the program waits for
+  // the user; input already typed ahead needs no wait.
+  if (in_.rdbuf()->in_avail() <= 0) flush();
+}
+
 void Console::endOfInput() {
   in_.clear();
   throw EndOfInput{};
 }
 
 std::string Console::readLine() {
-  flush();
+  flushBeforeWaiting();
   std::string line;
   if (!std::getline(in_, line)) endOfInput();
   // Lines typed on Windows end with a carriage return and a line feed.
@@ -94,7 +100,7 @@ Console::LinePrompt Console::takeLinePrompt() {
 }
 
 std::string Console::readWord() {
-  flush();
+  flushBeforeWaiting();
   std::string word;
   if (!(in_ >> word)) endOfInput();
   answerRead(true);
@@ -102,7 +108,7 @@ std::string Console::readWord() {
 }
 
 char Console::readChar() {
-  flush();
+  flushBeforeWaiting();
   char c = 0;
   if (!(in_ >> c)) endOfInput();
   answerRead(true);
@@ -111,7 +117,7 @@ char Console::readChar() {
 
 template <typename T>
 std::optional<T> Console::tryRead() {
-  flush();
+  flushBeforeWaiting();
   T value{};
   if (in_ >> value) {
     answerRead(true);
@@ -179,7 +185,7 @@ std::optional<std::string> Console::scanDecimalText() {
 
 template <typename T>
 std::optional<T> Console::tryReadDecimal() {
-  flush();
+  flushBeforeWaiting();
   const std::optional<std::string> text = scanDecimalText();
   if (!text) endOfInput();
   // Converted as formatted extraction converts: the whole text must be a

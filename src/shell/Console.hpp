@@ -97,6 +97,7 @@ class Console {
   [[nodiscard]] std::optional<std::string> scanDecimalText();
   template <typename T>
   T readNumber();
+  void flushBeforeWaiting();
   void answerRead(bool formatted) {
     pendingPrompt_.clear();
     lineEndPending_ = formatted;

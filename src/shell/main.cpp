@@ -8,6 +8,10 @@
 #include "shell/HistoryLog.hpp"
 
 int main() {
+  // The console flushes its output before it waits for input: not at every
+  // line end, and not at every read of input already typed ahead.
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
   // First of all: from here on, every way out puts the terminal back.
   tavrik::PosixTerminal terminal(std::cout);
   // At a terminal every answer is read through the line editor; piped

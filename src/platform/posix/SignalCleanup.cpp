@@ -32,8 +32,9 @@ void onSignal(int signal) {
         ::write(STDOUT_FILENO, restore, static_cast<std::size_t>(restoreLength) + 1);
   }
   if (startModeSaved != 0) ::tcsetattr(STDIN_FILENO, TCSANOW, &startMode);
-  ::signal(signal, SIG_DFL);
-  ::raise(signal);
+  // The status a shell shows for the signal, as a normal end: a script that
+  // started the program goes on.
+  ::_exit(128 + signal);
 }
 
 }  // namespace

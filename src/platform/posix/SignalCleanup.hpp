@@ -14,7 +14,8 @@ void remove(const std::string& path);
 /// Installs the handlers of SIGINT, SIGTERM and SIGHUP (unless the program
 /// was started with them ignored): each removes the kept paths, writes
 /// `restoreBytes()` to standard output when it is a terminal, puts the
-/// terminal's mode back and ends the program by the signal (status 128 + n).
+/// terminal's mode back and ends the program with status 128 + the signal's
+/// number (130 for SIGINT, 143 for SIGTERM, 129 for SIGHUP).
 void installHandlers();
 
 /// Terminal state the handlers put back. The bytes are copied into fixed
