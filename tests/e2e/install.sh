@@ -13,6 +13,10 @@ trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+# GCC writes the full path of a header into the checks the sanitizers add
+# (-ffile-prefix-map does not reach them), and a sanitized build is never
+# installed or packaged: its paths and its package are not checked.
+sanitized=$(grep -c '^TAVRIK_SANITIZE:BOOL=ON' "$build/CMakeCache.txt")
 cd "$root"
 
 "$binary" --version >out 2>err; status=$?
@@ -40,6 +44,7 @@ for file in "$installed" "$modules/tavrik-chart-render.so" "$modules/tavrik-char
   [ -s "$file" ] || fail "not installed: $file"
 done
 for file in "$binary" "$installed" "$modules"/*.so; do
+  [ "$sanitized" -eq 0 ] || break
   if strings -a "$file" | grep -qF -e "$build" -e "$source"; then
     fail "$file holds a path of the build or source tree: $(strings -a "$file" | grep -F -e "$build" -e "$source" | head -3)"
   fi
@@ -59,8 +64,8 @@ loaded=$(sed -n 's/.*file=\([^ ]*tavrik-chart-render\.so\).*/\1/p' debug | sort 
 cd "$root"
 
 # The package: made from the same build, as "make package" makes it.
-if grep -q '^TAVRIK_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
-  echo "PASS (no package check: a sanitized build is not packaged)"
+if [ "$sanitized" -ne 0 ]; then
+  echo "PASS (sanitized build: paths and package not checked)"
   exit 0
 fi
 for tool in cpack dpkg-shlibdeps lintian; do
