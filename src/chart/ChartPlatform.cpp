@@ -13,16 +13,16 @@ std::string_view moduleName(RendererModule module) {
   return module == RendererModule::Drawing ? "tavrik-chart-render.so" : "tavrik-chart-pptx.so";
 }
 
-// Next to the program (as built), then where an installed program keeps it,
-// then the build tree (for the tests, which run from a directory below it).
+// Next to the program (as built, and for the tests, which are built beside
+// it), then where an installed program keeps it: found only from the
+// program's own location.
 std::vector<std::string> moduleCandidates(std::string_view name) {
   std::vector<std::string> candidates;
   const std::string directory = modules::programDirectory();
   if (!directory.empty()) {
     candidates.push_back(directory + "/" + std::string(name));
-    candidates.push_back(directory + "/../" + TAVRIK_CHART_MODULE_RELDIR + "/" + std::string(name));
+    candidates.push_back(directory + "/../" + TAVRIK_MODULE_RELDIR + "/" + std::string(name));
   }
-  candidates.push_back(std::string(TAVRIK_CHART_BUILD_DIR) + "/" + std::string(name));
   return candidates;
 }
 

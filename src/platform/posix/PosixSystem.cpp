@@ -145,16 +145,16 @@ void PosixSystem::secureRandom(std::span<std::uint32_t> out) {
 }
 
 std::string PosixSystem::dataDirectory() {
-  // Installed: <prefix>/bin/tavrik-terminal next to <prefix>/share/tavrik-terminal.
+  // Found only from the program's own location: installed, <prefix>/bin
+  // beside <prefix>/share/tavrik-terminal; in a build tree inside the source
+  // tree, <source>/build beside <source>/data.
   const std::string self = executablePath();
+  if (self.empty()) return {};
+  const std::filesystem::path above = std::filesystem::path(self).parent_path().parent_path();
   std::error_code error;
-  if (!self.empty()) {
-    const std::filesystem::path installed =
-        std::filesystem::path(self).parent_path().parent_path() / TAVRIK_DATA_RELDIR;
-    if (std::filesystem::is_directory(installed, error)) return installed.string();
+  for (const std::filesystem::path& candidate : {above / TAVRIK_DATA_RELDIR, above / "data"}) {
+    if (std::filesystem::is_directory(candidate, error)) return candidate.string();
   }
-  // A program run from its build tree uses the data of its source tree.
-  if (std::filesystem::is_directory(TAVRIK_SOURCE_DATA_DIR, error)) return TAVRIK_SOURCE_DATA_DIR;
   return {};
 }
 
