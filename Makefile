@@ -1,40 +1,67 @@
 # Two commands set everything up on a fresh Debian 12 machine:
-#   make run    installs what is missing, builds, starts the program
-#   make test   the same set-up, then the whole suite (plain and sanitized)
+#   make run    installs what the program needs, builds the program alone and
+#               starts it in run/ (ignored by git)
+#   make test   also installs the test tools, then runs the whole suite
+#               (plain and sanitized)
+# Each target installs only the package groups it needs (scripts/install-deps).
 
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 30
+# One compile job per core.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build run test test-release test-asan fuzz bench install clean
+.PHONY: all build run test fuzz bench package install clean
 
 all: build
 
-deps:
-	@scripts/install-deps
+build:
+	@scripts/install-deps run
+	@cmake --preset program >/dev/null
+	@cmake --build --preset program -j $(JOBS)
 
-build: deps
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release
-
+# The program works in the current directory: run/ keeps its files
+# (history, theme, charts) out of the checkout.
 run: build
-	@./build/tavrik-terminal
+	@mkdir -p run
+	@cd run && ../build/tavrik-terminal
 
-test: build
+test:
+	@scripts/install-deps run test
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
 	ctest --preset release
-	cmake --preset asan >/dev/null
-	cmake --build --preset asan
+	@cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
 
-fuzz: deps
-	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz
+fuzz:
+	@scripts/install-deps run fuzz
+	@cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_SECONDS)
 
-bench: build
+bench:
+	@scripts/install-deps run test
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
 	scripts/bench/all
 
-install: build
+# The Debian package, in this directory, checked by lintian.
+package: build
+	@scripts/install-deps package
+	@rm -f tavrik-terminal_*.deb
+	cd build && cpack -G DEB
+	cp build/tavrik-terminal_*.deb .
+	lintian --fail-on error tavrik-terminal_*.deb
+
+# Installs what is built, nothing else: no packages, no configure step.
+install:
+	@test -x build/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
 	cmake --install build --prefix $(PREFIX)
+	@# Run as root (sudo make install), the list of installed files in
+	@# build/ goes back to the owner of build/.
+	@if [ "$$(id -u)" -eq 0 ] && [ -f build/install_manifest.txt ]; then \
+	  chown --reference=build build/install_manifest.txt; fi
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz tavrik-terminal_*.deb

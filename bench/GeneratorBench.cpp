@@ -4,7 +4,8 @@
 
 #include <sstream>
 
-#include "shell/PosixPlatform.hpp"
+#include "platform/posix/PosixSystem.hpp"
+#include "platform/posix/PosixTerminal.hpp"
 #include "tools/RandomTextGenerator.hpp"
 
 namespace {
@@ -21,11 +22,11 @@ void generateCode10M(benchmark::State& state) {
 }
 
 void generatePassword10M(benchmark::State& state) {
-  std::istringstream in;
   std::ostringstream out;
-  tavrik::PosixPlatform platform(in, out);
+  tavrik::PosixTerminal terminal(out);
+  tavrik::PosixSystem system(terminal);
   for (auto _ : state) {
-    std::string password = tavrik::tools::generatePassword(platform, kLength);
+    std::string password = tavrik::tools::generatePassword(system, kLength);
     benchmark::DoNotOptimize(password.data());
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kLength));

@@ -8,7 +8,8 @@
 
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
-#include "shell/Platform.hpp"
+#include "platform/System.hpp"
+#include "platform/Terminal.hpp"
 #include "tools/MunicipalityTable.hpp"
 #include "tools/TaxCode.hpp"
 
@@ -17,10 +18,17 @@ namespace {
 const std::filesystem::path kDataDir =
     std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
 
-// Everything the command needs of the platform is the installed data.
-class DataOnlyPlatform final : public tavrik::Platform {
+// Everything the command needs beyond its console is the installed data.
+class DataOnlySystem final : public tavrik::Terminal, public tavrik::System {
  public:
-  int runShellCommand(std::string_view) override { return 1; }
+  void setTitle(std::string_view) override {}
+  void clear() override {}
+  void setColours(tavrik::ConsoleColours) override {}
+  void waitForKey() override {}
+  bool isInteractive() const override { return false; }
+  bool isReachable(std::string_view) override { return false; }
+  void openPage(std::string_view) override {}
+  void startNewInstance() override {}
   std::int64_t nowSeconds() override { return 0; }
   void sleepMillis(int) override {}
   void secureRandom(std::span<std::uint32_t>) override {}
@@ -28,13 +36,13 @@ class DataOnlyPlatform final : public tavrik::Platform {
 };
 
 void wholeTaxCodeCommand(benchmark::State& state) {
-  DataOnlyPlatform platform;
+  DataOnlySystem system;
   tavrik::HistoryLog history;
   for (auto _ : state) {
     std::istringstream in("Rossi\nMario\n1\n1\n1980\nM\nRoma\n");
     std::ostringstream out;
     tavrik::Console console(in, out);
-    tavrik::Context context{console, platform, history};
+    tavrik::Context context{console, system, system, history};
     tavrik::tools::runTaxCode(context);
     benchmark::DoNotOptimize(out.str().data());
   }

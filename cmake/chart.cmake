@@ -9,13 +9,12 @@
 # fontconfig) draws and measures text, tavrik-chart-pptx.so (libzip,
 # fontconfig) writes presentations, so that a PNG does not pay for libzip's
 # compression and cryptography libraries. The modules are built next to the
-# program and installed in the library directory; the program looks for
-# them in both places, relative to its own binary.
+# program and installed in lib/tavrik-terminal/ beside its bin/; the program
+# looks for them in both places, relative to its own binary, and nowhere
+# else.
 pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
   cairo cairo-pdf pangocairo pango fontconfig libjpeg libpng)
 pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET libzip fontconfig)
-
-set(TAVRIK_CHART_MODULE_RELDIR "${CMAKE_INSTALL_LIBDIR}/tavrik-terminal")
 
 # The modules' own sources are not part of the program.
 get_target_property(chart_sources tavrik-chart SOURCES)
@@ -36,11 +35,13 @@ function(tavrik_chart_module target libraries)
   target_link_options(${target} PRIVATE -Wl,--as-needed
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/src/chart/render/exports.map)
   if(NOT TAVRIK_SANITIZE AND NOT TAVRIK_FUZZ)
-    # Its own C++ runtime, as the program has: nothing more to load. (With
-    # sanitizers, the runtime's symbols come from the program at load time.)
-    target_link_options(${target} PRIVATE -Wl,--no-undefined -static-libstdc++ -static-libgcc)
+    # Every symbol resolved at link time. (With sanitizers, the runtime's
+    # symbols come from the program at load time.)
+    target_link_options(${target} PRIVATE -Wl,--no-undefined)
   endif()
-  install(TARGETS ${target} LIBRARY DESTINATION ${TAVRIK_CHART_MODULE_RELDIR})
+  # Loaded with dlopen, never run: not executable once installed.
+  install(TARGETS ${target} LIBRARY DESTINATION ${TAVRIK_MODULE_RELDIR}
+          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endfunction()
 
 file(GLOB chart_drawing_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/render/*.cpp)
@@ -49,9 +50,7 @@ tavrik_chart_module(tavrik-chart-render PkgConfig::CHART_DRAWING ${chart_drawing
 tavrik_chart_module(tavrik-chart-pptx PkgConfig::CHART_PPTX
   ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/render/FontMatch.cpp)
 
-target_compile_definitions(tavrik-chart PRIVATE
-  TAVRIK_CHART_MODULE_RELDIR="${TAVRIK_CHART_MODULE_RELDIR}"
-  TAVRIK_CHART_BUILD_DIR="${CMAKE_BINARY_DIR}")
+target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR="${TAVRIK_MODULE_RELDIR}")
 target_link_libraries(tavrik-chart PUBLIC ${CMAKE_DL_LIBS})
 if(TAVRIK_SANITIZE OR TAVRIK_FUZZ)
   target_compile_definitions(tavrik-chart PRIVATE TAVRIK_LEAK_CHECKED_BUILD)

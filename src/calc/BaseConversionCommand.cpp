@@ -101,7 +101,7 @@ Flow runBaseConversion(Context& context) {
       writeMessageLine(console, kInvalidChoice);
     }
   }
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace tavrik::calc

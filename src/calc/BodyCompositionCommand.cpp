@@ -41,11 +41,11 @@ Flow runBodyComposition(Context& context) {
   const std::optional<BodyComposition> body = computeBodyComposition(sex, age, weight, height);
   if (!body) {
     writeMessageLine(console, kNotPositive);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   writeMass(console, kFatLabel, body->fatKg);
   writeMass(console, kLeanLabel, body->leanKg);
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace tavrik::calc

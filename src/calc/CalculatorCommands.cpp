@@ -58,11 +58,11 @@ Flow runAngleCommand(Context& context, Compute compute) {
   const std::optional<double> value = compute(static_cast<double>(degrees));
   if (!value) {
     writeMessageLine(console, kTangentUndefined);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   console.write(kResult);
   console.write(narrowForPrinting(*value));
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ Flow runAddition(Context& context) {
   for (long long k = 1; k <= count; ++k) sum = wrappingAdd(sum, askInt(console, kValuePrompt));
   console.write(kResult);
   console.write(sum);
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runSubtraction(Context& context) {
@@ -87,7 +87,7 @@ Flow runSubtraction(Context& context) {
   }
   console.write(kResult);
   console.write(result);
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runMultiplication(Context& context) {
@@ -98,7 +98,7 @@ Flow runMultiplication(Context& context) {
   const double right = askDouble(console, kValuePrompt);
   console.write(kResult);
   console.write(left * right);
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runDivision(Context& context) {
@@ -113,12 +113,12 @@ Flow runDivision(Context& context) {
   if (mode < kFirstRemainderMode) {
     console.write(kResult);
     console.write(static_cast<double>(dividend) / static_cast<double>(divisor));
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   const auto division = divideWithRemainder(dividend, divisor);
   if (!division) {
     writeMessageLine(console, msg::kDivisionByZero);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   console.write(kResult);
   console.write(division->quotient);
@@ -126,7 +126,7 @@ Flow runDivision(Context& context) {
   console.write(kRemainderLabel);
   console.write(division->remainder);
   console.endLine();
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runSine(Context& context) {
@@ -148,10 +148,10 @@ Flow runPower(Context& context) {
   console.write(kResult);
   if (exponent < 0) {
     console.write(std::pow(static_cast<double>(base), static_cast<double>(exponent)));
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   console.write(wrappingPower(base, static_cast<unsigned>(exponent)));
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runMean(Context& context) {
@@ -163,11 +163,11 @@ Flow runMean(Context& context) {
   const std::optional<double> mean = arithmeticMean(values);
   if (!mean) {
     writeMessageLine(console, kNoValues);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   console.write(kResult);
   console.write(*mean);
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runRoot(Context& context) {
@@ -178,7 +178,7 @@ Flow runRoot(Context& context) {
   if (const auto* error = std::get_if<RootError>(&root)) {
     writeMessageLine(console,
                      *error == RootError::InvalidIndex ? kInvalidRootIndex : kEvenRootOfNegative);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   console.write("La radice ");
   console.write(n);
@@ -187,7 +187,7 @@ Flow runRoot(Context& context) {
   console.write(" e': ");
   console.write(narrowForPrinting(std::get<double>(root)));
   console.endLine();
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace tavrik::calc

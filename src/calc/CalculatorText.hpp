@@ -16,12 +16,4 @@ inline void writeMessageLine(Console& console, std::string_view message) {
   console.endLine();
 }
 
-/// How every command whose last answer was a number, a word or a character
-/// hands back: the character after that answer (normally the line end) is
-/// discarded, and whatever else was typed on the line reaches the prompt.
-inline Flow finishAfterFormattedAnswer(Console& console) {
-  console.discardOne();
-  return Flow::Continue;
-}
-
 }  // namespace tavrik::calc

@@ -81,7 +81,7 @@ Flow runQuadraticEquation(Context& context) {
   if (const auto* problem = std::get_if<QuadraticProblem>(&roots)) {
     writeMessageLine(console,
                      *problem == QuadraticProblem::NotQuadratic ? kNotQuadratic : kNoRealRoots);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   const auto [x1, x2] = std::get<QuadraticRoots>(roots);
   console.write(kRootsLabel);
@@ -89,7 +89,7 @@ Flow runQuadraticEquation(Context& context) {
   console.write(kSecondRootLabel);
   console.write(x2);
   console.endLine();
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 Flow runLinearSystem(Context& context) {
@@ -104,17 +104,17 @@ Flow runLinearSystem(Context& context) {
   const std::optional<RealEquation> second = scanRealEquation(secondText);
   if (!first || !second) {
     writeMessageLine(console, kInvalidEquation);
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   const std::variant<SystemSolution, SystemProblem> solution = solveLinearSystem(*first, *second);
   if (const auto* problem = std::get_if<SystemProblem>(&solution)) {
     if (*problem == SystemProblem::InvalidOperator) {
       writeMessageLine(console, msg::kInvalidOperator);
-      return finishAfterFormattedAnswer(console);
+      return Flow::Continue;
     }
     writeMessageLine(console, kZeroDeterminant);
     console.endLine();
-    return finishAfterFormattedAnswer(console);
+    return Flow::Continue;
   }
   const auto [x, y] = std::get<SystemSolution>(solution);
   console.endLine();
@@ -124,7 +124,7 @@ Flow runLinearSystem(Context& context) {
   console.write("y = ");
   console.write(y);
   console.endLine();
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace tavrik::calc

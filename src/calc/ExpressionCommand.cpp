@@ -68,7 +68,7 @@ Flow runExpression(Context& context) {
   } else {
     runSimpleMode(console);
   }
-  return finishAfterFormattedAnswer(console);
+  return Flow::Continue;
 }
 
 }  // namespace tavrik::calc

@@ -5,7 +5,8 @@
 #include "chart/ChartRenderer.hpp"
 #include "shell/Console.hpp"
 #include "shell/Messages.hpp"
-#include "shell/Platform.hpp"
+#include "platform/Files.hpp"
+#include "platform/System.hpp"
 #include "tools/RandomTextGenerator.hpp"
 
 namespace tavrik::chart {
@@ -74,16 +75,21 @@ void readValues(Console& console, ChartRequest& request) {
 // could be written (and then nothing is left behind).
 std::optional<std::string> saveChart(const ChartModel& chart, FileFormat format, std::uint32_t seed,
                                      std::string_view extension) {
-  const std::string scratch = createScratchFile();
-  if (scratch.empty()) return std::nullopt;
-  std::optional<std::string> name;
-  if (makeChart(chart, format, scratch)) {
-    name = claimChartFileName(seed, extension, [&](const std::string& candidate) {
-      return claimName(scratch, candidate);
-    });
-  }
-  removeFile(scratch);
-  return name;
+  // The chart is written into a file with no name yet, which then takes the
+  // first free name: nothing is left behind if anything fails.
+  const auto file = files::PendingFile::createIn(".");
+  if (!file || !makeChart(chart, format, file->path())) return std::nullopt;
+  return claimChartFileName(seed, extension, [&](const std::string& candidate) {
+    switch (file->claimName(candidate)) {
+      case files::PendingFile::Claim::Claimed:
+        return NameClaim::Claimed;
+      case files::PendingFile::Claim::Taken:
+        return NameClaim::Taken;
+      case files::PendingFile::Claim::Failed:
+        break;
+    }
+    return NameClaim::Failed;
+  });
 }
 
 }  // namespace
@@ -237,18 +243,16 @@ Flow runBarChart(Context& context) {
     console.endLine();
     console.write(kBadExtension);
     console.endLine();
-    console.discardOne();
     return Flow::Continue;
   }
 
   // The low 32 bits of the time seed both the name and the colours.
-  const auto seed = static_cast<std::uint32_t>(context.platform.nowSeconds());
+  const auto seed = static_cast<std::uint32_t>(context.system.nowSeconds());
   const ChartModel chart = buildBarChart(request, barColours(seed, request.values.size()));
   const bool saved = saveChart(chart, *format, seed, extension).has_value();
   console.endLine();
   console.write(saved ? kSaved : kNotSaved);
   console.endLine();
-  console.discardOne();
   return Flow::Continue;
 }
 

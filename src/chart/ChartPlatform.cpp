@@ -1,15 +1,9 @@
 #include "chart/ChartPlatform.hpp"
 
-#include "shell/PosixPlatform.hpp"
-
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <string_view>
 #include <vector>
+
+#include "platform/Modules.hpp"
 
 namespace tavrik::chart {
 
@@ -19,36 +13,27 @@ std::string_view moduleName(RendererModule module) {
   return module == RendererModule::Drawing ? "tavrik-chart-render.so" : "tavrik-chart-pptx.so";
 }
 
-std::string programDirectory() {
-  const std::string path = executablePath();
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? std::string{} : path.substr(0, slash);
-}
-
-// Next to the program (as built), then where an installed program keeps it,
-// then the build tree (for the tests, which run from a directory below it).
+// Next to the program (as built, and for the tests, which are built beside
+// it), then where an installed program keeps it: found only from the
+// program's own location.
 std::vector<std::string> moduleCandidates(std::string_view name) {
   std::vector<std::string> candidates;
-  const std::string directory = programDirectory();
+  const std::string directory = modules::programDirectory();
   if (!directory.empty()) {
     candidates.push_back(directory + "/" + std::string(name));
-    candidates.push_back(directory + "/../" + TAVRIK_CHART_MODULE_RELDIR + "/" + std::string(name));
+    candidates.push_back(directory + "/../" + TAVRIK_MODULE_RELDIR + "/" + std::string(name));
   }
-  candidates.push_back(std::string(TAVRIK_CHART_BUILD_DIR) + "/" + std::string(name));
   return candidates;
 }
 
 const TavrikChartRenderer* openRenderer(RendererModule which) {
   for (const std::string& path : moduleCandidates(moduleName(which))) {
-    if (::access(path.c_str(), R_OK) != 0) continue;
-    // Lazy binding: only the functions a chart uses are resolved.
-    void* module = ::dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (module == nullptr) continue;
-    const auto entry =
-        reinterpret_cast<TavrikChartRendererEntry>(::dlsym(module, kTavrikChartRendererSymbol));
+    void* module = nullptr;
+    const auto entry = reinterpret_cast<TavrikChartRendererEntry>(
+        modules::load(path, kTavrikChartRendererSymbol, &module));
     const TavrikChartRenderer* renderer = entry == nullptr ? nullptr : entry();
     if (renderer != nullptr && renderer->version == kTavrikChartRendererVersion) return renderer;
-    ::dlclose(module);
+    modules::release(module);
   }
   return nullptr;
 }
@@ -65,36 +50,6 @@ const TavrikChartRenderer* loadRenderer(RendererModule module) {
   static const TavrikChartRenderer* const presentation = openRenderer(RendererModule::Presentation);
   return presentation;
 }
-
-std::string createScratchFile() {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string name = ".grafico_in_corso_" + std::to_string(::getpid()) + "_" +
-                             std::to_string(counter++) + ".tmp";
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      ::close(fd);
-      return name;
-    }
-    if (errno != EEXIST) return {};
-  }
-  return {};
-}
-
-NameClaim claimName(const std::string& from, const std::string& to) {
-  // A hard link fails when the name exists, so checking and taking the name
-  // are one step.
-  if (::link(from.c_str(), to.c_str()) == 0) return NameClaim::Claimed;
-  if (errno == EEXIST) return NameClaim::Taken;
-  // File systems without hard links: check, then rename.
-  if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS && errno != EMLINK) {
-    return NameClaim::Failed;
-  }
-  if (::access(to.c_str(), F_OK) == 0) return NameClaim::Taken;
-  return ::rename(from.c_str(), to.c_str()) == 0 ? NameClaim::Claimed : NameClaim::Failed;
-}
-
-void removeFile(const std::string& path) { ::unlink(path.c_str()); }
 
 }  // namespace tavrik::chart
 

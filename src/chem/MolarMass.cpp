@@ -92,9 +92,6 @@ Flow runMolarMass(Context& context) {
     console.write(result.value);
   }
   console.endLine();
-  // Whatever was typed after the formula on its line, less this one
-  // character, is read by the prompt as the next command line.
-  console.discardOne();
   return Flow::Continue;
 }
 

@@ -7,15 +7,16 @@
 #include "shell/HistoryLog.hpp"
 #include "shell/InfoPages.hpp"
 #include "shell/Messages.hpp"
-#include "shell/Platform.hpp"
-#include "shell/ShellCommands.hpp"
-#include "shell/WholeFile.hpp"
+#include "shell/ThemeSettings.hpp"
+#include "platform/Files.hpp"
+#include "platform/System.hpp"
+#include "platform/Terminal.hpp"
 
 namespace tavrik {
 
 namespace {
 
-constexpr std::string_view kThemeFile = "color_data.txt";
+constexpr std::string_view kTitle = "Tavrik Terminal";
 constexpr std::string_view kHelpSiteWord = "helpsite";
 
 constexpr std::string_view kBannerLines[] = {
@@ -54,14 +55,15 @@ void writeLines(Console& console, std::span<const std::string_view> lines) {
 }  // namespace
 
 void CommandShell::startUp() {
-  Platform& platform = context_.platform;
-  platform.runShellCommand(cmd::kTitle);
-  const std::string savedTheme = readWholeFile(kThemeFile);
-  platform.runShellCommand(savedTheme);
-  platform.runShellCommand(cmd::kClear);
-  platform.runShellCommand(savedTheme);
-  platform.runShellCommand(cmd::kClear);
-  platform.runShellCommand(savedTheme);
+  Terminal& terminal = context_.terminal;
+  terminal.setTitle(kTitle);
+  // The saved theme is only ever a colour pair: nothing read from the file
+  // can do anything else.
+  const std::optional<ConsoleColours> theme = ThemeSettings::loadTheme();
+  for (int pass = 0; pass < 3; ++pass) {
+    if (pass > 0) terminal.clear();
+    if (theme) terminal.setColours(*theme);
+  }
   shell::writeBanner(context_.console);
 }
 
@@ -74,6 +76,7 @@ int CommandShell::runLoop() {
       console.endLine();
       context_.history.record(line);
       if (runLine(line) == Flow::Quit) return 0;
+      console.settleLineEnd();
     }
   } catch (const EndOfInput&) {
     console.endLine();
@@ -133,8 +136,8 @@ Flow runHelp(Context& context) {
 }
 
 Flow runClearScreen(Context& context) {
-  context.platform.runShellCommand(cmd::kClear);
-  context.platform.runShellCommand(cmd::kClear);
+  context.terminal.clear();
+  context.terminal.clear();
   writeBanner(context.console);
   return Flow::Continue;
 }
@@ -144,7 +147,8 @@ Flow runRestart(Context& context) {
   context.console.write(".");
   context.console.write(".");
   context.console.endLine();
-  context.platform.runShellCommand(cmd::kRestart);
+  context.console.flush();
+  context.system.startNewInstance();
   return Flow::Quit;
 }
 
@@ -152,7 +156,8 @@ Flow runExit(Context& context) {
   context.console.write("Ok,sto uscendo...");
   context.console.endLine();
   context.console.endLine();
-  context.platform.runShellCommand(cmd::kPause);
+  context.console.flush();
+  context.terminal.waitForKey();
   return Flow::Quit;
 }
 

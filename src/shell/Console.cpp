@@ -1,6 +1,9 @@
 #include "shell/Console.hpp"
 
+#include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <type_traits>
 #include <sstream>
 
 #include "shell/Messages.hpp"
@@ -49,11 +52,17 @@ void Console::write(double value) { write(formatted(value)); }
 void Console::write(char value) { write(std::string_view(&value, 1)); }
 
 void Console::endLine() {
-  out_ << std::endl;
+  out_ << '\n';
   pendingPrompt_.clear();
 }
 
 void Console::flush() { out_.flush(); }
+
+void Console::flushBeforeWaiting() {
+  // What was written must be on the screen before the program waits for
+  // the user; input already typed ahead needs no wait.
+  if (in_.rdbuf()->in_avail() <= 0) flush();
+}
 
 void Console::endOfInput() {
   in_.clear();
@@ -61,10 +70,12 @@ void Console::endOfInput() {
 }
 
 std::string Console::readLine() {
-  flush();
+  flushBeforeWaiting();
   std::string line;
   if (!std::getline(in_, line)) endOfInput();
-  answerRead();
+  // Lines typed on Windows end with a carriage return and a line feed.
+  if (!in_.eof() && line.ends_with('\r')) line.pop_back();
+  answerRead(false);
   return line;
 }
 
@@ -89,34 +100,108 @@ Console::LinePrompt Console::takeLinePrompt() {
 }
 
 std::string Console::readWord() {
-  flush();
+  flushBeforeWaiting();
   std::string word;
   if (!(in_ >> word)) endOfInput();
-  answerRead();
+  answerRead(true);
   return word;
 }
 
 char Console::readChar() {
-  flush();
+  flushBeforeWaiting();
   char c = 0;
   if (!(in_ >> c)) endOfInput();
-  answerRead();
+  answerRead(true);
   return c;
 }
 
 template <typename T>
 std::optional<T> Console::tryRead() {
-  flush();
+  flushBeforeWaiting();
   T value{};
   if (in_ >> value) {
-    answerRead();
+    answerRead(true);
     return value;
   }
   // Extraction found nothing but white space before the end of input.
   if (in_.eof()) endOfInput();
   in_.clear();
   in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  answerRead();
+  answerRead(false);
+  return std::nullopt;
+}
+
+namespace {
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+// The text of a decimal number as formatted extraction takes it (sign,
+// digits, one decimal point, an exponent after digits), with a comma between
+// two digits read as the decimal point; nullopt when the input ends before
+// anything but white space.
+std::optional<std::string> Console::scanDecimalText() {
+  const std::istream::sentry skipBlanks(in_);
+  if (!skipBlanks) return std::nullopt;
+  std::streambuf& in = *in_.rdbuf();
+  using Traits = std::streambuf::traits_type;
+  std::string text;
+  bool digits = false;
+  bool point = false;
+  bool exponent = false;
+  int c = in.sgetc();
+  if (c == '+' || c == '-') {
+    text += static_cast<char>(c);
+    c = in.snextc();
+  }
+  for (;;) {
+    if (isDigit(c)) {
+      digits = digits || !exponent;
+    } else if (c == '.' && !point && !exponent) {
+      point = true;
+    } else if (c == ',' && !point && !exponent && !text.empty() && isDigit(text.back())) {
+      const int next = in.snextc();
+      if (!isDigit(next)) {
+        in.sungetc();  // no decimal comma: it stays for the next read
+        break;
+      }
+      point = true;
+      text += '.';
+      c = next;
+      continue;
+    } else if ((c == 'e' || c == 'E') && digits && !exponent) {
+      exponent = true;
+      text += static_cast<char>(c);
+      c = in.snextc();
+      if (c != '+' && c != '-') continue;
+    } else {
+      break;
+    }
+    text += static_cast<char>(c);
+    c = in.snextc();
+  }
+  if (Traits::eq_int_type(in.sgetc(), Traits::eof())) in_.setstate(std::ios::eofbit);
+  return text;
+}
+
+template <typename T>
+std::optional<T> Console::tryReadDecimal() {
+  flushBeforeWaiting();
+  const std::optional<std::string> text = scanDecimalText();
+  if (!text) endOfInput();
+  // Converted as formatted extraction converts: the whole text must be a
+  // number, and one beyond the type's range is no number.
+  char* end = nullptr;
+  const T value = std::is_same_v<T, float> ? std::strtof(text->c_str(), &end)
+                                           : static_cast<T>(std::strtod(text->c_str(), &end));
+  const bool whole = !text->empty() && end == text->c_str() + text->size();
+  if (whole && std::isfinite(value)) {
+    answerRead(true);
+    return value;
+  }
+  if (in_.eof()) endOfInput();
+  in_.clear();
+  in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  answerRead(false);
   return std::nullopt;
 }
 
@@ -124,7 +209,13 @@ template <typename T>
 T Console::readNumber() {
   for (;;) {
     const std::string prompt = pendingPrompt_;
-    if (auto value = tryRead<T>()) return *value;
+    std::optional<T> value;
+    if constexpr (std::is_floating_point_v<T>) {
+      value = tryReadDecimal<T>();
+    } else {
+      value = tryRead<T>();
+    }
+    if (value) return *value;
     endLine();
     write(msg::kRetry);
     endLine();
@@ -136,8 +227,15 @@ int Console::readInt() { return readNumber<int>(); }
 float Console::readFloat() { return readNumber<float>(); }
 double Console::readDouble() { return readNumber<double>(); }
 std::optional<int> Console::tryReadInt() { return tryRead<int>(); }
-std::optional<double> Console::tryReadDouble() { return tryRead<double>(); }
+std::optional<double> Console::tryReadDouble() { return tryReadDecimal<double>(); }
 
-void Console::discardOne() { in_.ignore(1); }
+void Console::discardOne() {
+  lineEndPending_ = false;
+  if (in_.get() == '\r' && in_.peek() == '\n') in_.get();
+}
+
+void Console::settleLineEnd() {
+  if (lineEndPending_) discardOne();
+}
 
 }  // namespace tavrik

@@ -33,12 +33,14 @@ class Console {
   void write(float value);
   void write(double value);
   void write(char value);
-  /// One line break, flushed.
+  /// One line break. Output is flushed before every read and at exit, not
+  /// at every line break.
   void endLine();
   /// Flushes pending output without a line break.
   void flush();
 
-  /// A whole line, without its line end, untrimmed.
+  /// A whole line, without its line end, untrimmed. A carriage return right
+  /// before the line feed belongs to the line end.
   std::string readLine();
   /// A command line: read as readLine(), then handed to the command-line
   /// listener (at a terminal, the line editor keeps it for recall).
@@ -50,7 +52,8 @@ class Console {
 
   /// Numbers by formatted extraction. A non-number (or a number out of the
   /// type's range) discards the rest of the line, writes "Errore riprova",
-  /// writes the pending prompt again and reads again.
+  /// writes the pending prompt again and reads again. In a decimal number a
+  /// comma between digits is the decimal point: "2,5" is 2.5.
   int readInt();
   float readFloat();
   double readDouble();
@@ -60,8 +63,13 @@ class Console {
   std::optional<int> tryReadInt();
   std::optional<double> tryReadDouble();
 
-  /// Discards exactly one character (normally the line end after an answer).
+  /// Discards exactly one character (normally the line end after an answer;
+  /// a carriage return and a line feed count as one).
   void discardOne();
+  /// Ends a command: when its last answer came from a formatted read, the
+  /// one character after it is discarded, so that anything typed after the
+  /// answer on its line reaches the prompt as the next command line.
+  void settleLineEnd();
 
   /// The text written since the last line break or answer.
   const std::string& pendingPrompt() const { return pendingPrompt_; }
@@ -85,14 +93,22 @@ class Console {
   template <typename T>
   std::optional<T> tryRead();
   template <typename T>
+  std::optional<T> tryReadDecimal();
+  [[nodiscard]] std::optional<std::string> scanDecimalText();
+  template <typename T>
   T readNumber();
-  void answerRead() { pendingPrompt_.clear(); }
+  void flushBeforeWaiting();
+  void answerRead(bool formatted) {
+    pendingPrompt_.clear();
+    lineEndPending_ = formatted;
+  }
   [[noreturn]] void endOfInput();
 
   std::istream& in_;
   std::ostream& out_;
   std::string pendingPrompt_;
   bool readingCommandLine_ = false;
+  bool lineEndPending_ = false;  // the last answer came from a formatted read
   std::function<void(const std::string&)> commandLineListener_;
 };
 

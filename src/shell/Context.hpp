@@ -3,14 +3,16 @@
 namespace tavrik {
 
 class Console;
-class Platform;
+class Terminal;
+class System;
 class HistoryLog;
 
 /// What a command handler works with: the console it talks through, the
-/// platform for everything beyond it, and the command history.
+/// console window and the system beyond it, and the command history.
 struct Context {
   Console& console;
-  Platform& platform;
+  Terminal& terminal;
+  System& system;
   HistoryLog& history;
 };
 

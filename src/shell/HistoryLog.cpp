@@ -1,52 +1,59 @@
 #include "shell/HistoryLog.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <functional>
 
+#include "platform/Files.hpp"
+#include "platform/Terminal.hpp"
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
 #include "shell/Messages.hpp"
-#include "shell/WholeFile.hpp"
 
 namespace tavrik {
 
+namespace {
+constexpr std::string_view kCleared = "Fatto!";
+constexpr std::string_view kClearFailed = "Errore: impossibile cancellare la cronologia.";
+}  // namespace
+
 void HistoryLog::record(std::string_view line) {
-  entries_.emplace_back(line);
-  const std::string path(kFileName);
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) return;  // the entry stays in memory only
-  // A file that does not end with a line end (edited by hand, say) would
-  // glue this entry onto its last one.
-  std::string entry;
-  char last = '\n';
-  const off_t size = ::lseek(fd, 0, SEEK_END);
-  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-  if (last != '\n') entry += '\n';
-  // One write per entry, so that a line is never split by another writer.
-  entry += line;
-  entry += '\n';
-  [[maybe_unused]] const ssize_t written = ::write(fd, entry.data(), entry.size());
-  ::close(fd);
+  // A file that cannot take the line leaves it in memory only.
+  entries_.push_back({std::string(line), files::appendLine(std::string(kFileName), line)});
 }
 
-void HistoryLog::load() { entries_ = parseHistory(readWholeFile(kFileName)); }
-
-void HistoryLog::clear() {
-  entries_.clear();
-  const std::string path(kFileName);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd >= 0) ::close(fd);
-}
-
-std::vector<std::string> parseHistory(std::string_view content) {
-  std::vector<std::string> lines;
-  while (!content.empty()) {
-    const auto end = content.find('\n');
-    lines.emplace_back(content.substr(0, end));
-    if (end == std::string_view::npos) break;
-    content.remove_prefix(end + 1);
+void HistoryLog::forEach(const std::function<void(std::string_view)>& line) const {
+  const bool read = files::forEachLine(std::string(kFileName), line);
+  for (const Entry& entry : entries_) {
+    if (!read || !entry.saved) line(entry.line);
   }
-  return lines;
+}
+
+bool HistoryLog::clear() {
+  entries_.clear();
+  return files::truncate(std::string(kFileName));
+}
+
+std::string caretNotation(std::string_view line) {
+  std::string shown;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(line[i]);
+    // A C1 control is U+0080..U+009F in UTF-8, or such a byte on its own.
+    const bool c1Pair = byte == 0xc2 && i + 1 < line.size() &&
+                        static_cast<unsigned char>(line[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(line[i + 1]) <= 0x9f;
+    const bool loneC1 = byte >= 0x80 && byte <= 0x9f &&
+                        (i == 0 || static_cast<unsigned char>(line[i - 1]) < 0xc2);
+    if (c1Pair || loneC1) {
+      const auto control = static_cast<unsigned char>(c1Pair ? line[++i] : line[i]);
+      shown += "M-^";
+      shown += static_cast<char>((control - 0x80) + '@');
+    } else if ((byte < 0x20 && byte != '\t') || byte == 0x7f) {
+      shown += '^';
+      shown += byte == 0x7f ? '?' : static_cast<char>(byte + '@');
+    } else {
+      shown += line[i];
+    }
+  }
+  return shown;
 }
 
 Flow runHistory(Context& context) {
@@ -64,20 +71,25 @@ Flow runHistory(Context& context) {
     return Flow::Continue;
   }
   if (answer == "v") {
-    context.history.load();
     console.endLine();
     console.write("Cronologia delle funzioni: ");
     console.endLine();
     console.endLine();
-    for (const std::string& entry : context.history.entries()) {
-      console.write(entry);
+    // Escape bytes typed or stored in the file are shown, not obeyed.
+    const bool terminal = context.terminal.isInteractive();
+    context.history.forEach([&](std::string_view entry) {
+      if (terminal) {
+        console.write(caretNotation(entry));
+      } else {
+        console.write(entry);
+      }
       console.endLine();
-    }
+    });
     return Flow::Continue;
   }
-  context.history.clear();
+  const bool cleared = context.history.clear();
   console.endLine();
-  console.write("Fatto!");
+  console.write(cleared ? kCleared : kClearFailed);
   console.endLine();
   return Flow::Continue;
 }

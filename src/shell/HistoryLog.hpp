@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,22 +15,27 @@ class HistoryLog {
  public:
   static constexpr std::string_view kFileName = "function_history.txt";
 
-  /// Appends the line to the list and to the file (one write per line).
+  /// Keeps the line in memory and appends it to the file.
   void record(std::string_view line);
-  /// Replaces the list with the file's lines.
-  void load();
-  /// Empties the list and the file.
-  void clear();
-
-  const std::vector<std::string>& entries() const { return entries_; }
+  /// Calls `line` with every entry: the file's lines, then this run's lines
+  /// that did not reach it (all of this run's lines when the file cannot be
+  /// read).
+  void forEach(const std::function<void(std::string_view)>& line) const;
+  /// Empties the list and the file; false when the file cannot be emptied.
+  bool clear();
 
  private:
-  std::vector<std::string> entries_;
+  struct Entry {
+    std::string line;
+    bool saved;  // appended to the file
+  };
+  std::vector<Entry> entries_;
 };
 
-/// Reads the lines of a history file's content, oldest first; a last line
-/// without a line end still counts.
-std::vector<std::string> parseHistory(std::string_view content);
+/// A line as a terminal can show it without acting on it: control
+/// characters (C0 but TAB, DEL, and C1) in caret notation ("^[", "^?",
+/// "M-^[").
+std::string caretNotation(std::string_view line);
 
 /// Command "@": view or clear the history.
 Flow runHistory(Context& context);

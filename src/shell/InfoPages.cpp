@@ -3,8 +3,7 @@
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
 #include "shell/Messages.hpp"
-#include "shell/Platform.hpp"
-#include "shell/ShellCommands.hpp"
+#include "platform/System.hpp"
 
 namespace tavrik {
 
@@ -15,7 +14,14 @@ constexpr std::string_view kPrivacyPath = "/privacy.md";
 constexpr std::string_view kTermsPath = "/terms%20and%20conditions.md";
 constexpr std::string_view kInfoPath = "/programsfile/info";
 
-bool networkIsUp(Context& context) { return context.platform.runShellCommand(probeCommand()) == 0; }
+bool networkIsUp(Context& context) { return context.system.isReachable(kProbeHost); }
+
+void openPage(Context& context, std::string_view path) {
+  std::string address = "https://";
+  address += kWebsiteHost;
+  address += path;
+  context.system.openPage(address);
+}
 
 void writeNetworkError(Console& console) {
   console.endLine();
@@ -27,27 +33,12 @@ void writeNetworkError(Console& console) {
 
 }  // namespace
 
-std::string probeCommand() {
-  std::string line(cmd::kProbePrefix);
-  line += kProbeHost;
-  line += cmd::kProbeSuffix;
-  return line;
-}
-
-std::string openPageCommand(std::string_view path) {
-  std::string line(cmd::kStartPrefix);
-  line += "https://";
-  line += kWebsiteHost;
-  line += path;
-  return line;
-}
-
 void runHelpSite(Context& context) {
   if (!networkIsUp(context)) {
     writeNetworkError(context.console);
     return;
   }
-  context.platform.runShellCommand(openPageCommand(kFeedbackPath));
+  openPage(context, kFeedbackPath);
 }
 
 void runInfoMenu(Context& context) {
@@ -77,7 +68,7 @@ void runInfoMenu(Context& context) {
     shell::writeRefusal(console);
     return;
   }
-  context.platform.runShellCommand(openPageCommand(path));
+  openPage(context, path);
 }
 
 }  // namespace tavrik

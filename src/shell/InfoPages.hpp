@@ -12,10 +12,6 @@ inline constexpr std::string_view kWebsiteHost = "www.tavrik-terminal.it";
 /// A well-known public host whose reachability means the network works.
 inline constexpr std::string_view kProbeHost = "www.example.com";
 
-/// The command line that probes the network.
-std::string probeCommand();
-/// The command line that opens a page of the website, given its path.
-std::string openPageCommand(std::string_view path);
 
 /// The word "helpsite": opens the feedback page when the network is up.
 void runHelpSite(Context& context);

@@ -7,9 +7,7 @@
 #include "shell/Console.hpp"
 #include "shell/InfoPages.hpp"
 #include "shell/Messages.hpp"
-#include "shell/Platform.hpp"
-#include "shell/ShellCommands.hpp"
-#include "shell/WholeFile.hpp"
+#include "platform/Files.hpp"
 
 namespace tavrik {
 
@@ -28,10 +26,22 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kColours 
 }};
 
 constexpr std::string_view kCombinationError = "Errore nella combinazione.";
+constexpr std::string_view kColourPrefix = "color ";
+constexpr std::string_view kDefaultTheme = "color 0f";
+// A theme file is eight characters and a line end; anything much longer is
+// not one.
+constexpr std::size_t kMaxThemeBytes = 64;
+
+int hexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 void applyTheme(Context& context, std::string_view command) {
-  context.platform.runShellCommand(command);
-  writeWholeFile(ThemeSettings::kFileName, command);
+  if (const auto colours = ThemeSettings::parseTheme(command)) context.terminal.setColours(*colours);
+  files::replaceWhole(std::string(ThemeSettings::kFileName), command);
 }
 
 void runThemeQuestion(Context& context) {
@@ -41,8 +51,7 @@ void runThemeQuestion(Context& context) {
   console.endLine();
   console.write(msg::kPath);
   if (console.readInt() != 1) {
-    applyTheme(context, cmd::kDefaultColour);
-    console.discardOne();
+    applyTheme(context, kDefaultTheme);
     return;
   }
   console.endLine();
@@ -86,7 +95,7 @@ std::string_view colourDigit(std::string_view name) {
 }
 
 std::string makeColourCommand(std::string_view background, std::string_view text) {
-  std::string command(cmd::kColourPrefix);
+  std::string command(kColourPrefix);
   command += colourDigit(background);
   command += colourDigit(text);
   return command;
@@ -95,6 +104,27 @@ std::string makeColourCommand(std::string_view background, std::string_view text
 bool isAllowedCombination(std::string_view background, std::string_view text) {
   return isKnownColour(background) && isKnownColour(text) && text != "bianco" &&
          background != "nero" && text != "nero";
+}
+
+std::optional<ConsoleColours> parseTheme(std::string_view content) {
+  if (content.ends_with("\r\n")) {
+    content.remove_suffix(2);
+  } else if (content.ends_with("\n")) {
+    content.remove_suffix(1);
+  }
+  if (content.size() != kColourPrefix.size() + 2 || !content.starts_with(kColourPrefix)) {
+    return std::nullopt;
+  }
+  const int background = hexDigitValue(content[kColourPrefix.size()]);
+  const int text = hexDigitValue(content[kColourPrefix.size() + 1]);
+  // Equal colours would make the text invisible.
+  if (background < 0 || text < 0 || background == text) return std::nullopt;
+  return ConsoleColours{background, text};
+}
+
+std::optional<ConsoleColours> loadTheme() {
+  const auto content = files::readSmallFile(std::string(kFileName), kMaxThemeBytes);
+  return content ? parseTheme(*content) : std::nullopt;
 }
 
 }  // namespace ThemeSettings

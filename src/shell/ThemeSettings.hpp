@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/Terminal.hpp"
 #include "shell/Context.hpp"
 
 namespace tavrik {
@@ -21,6 +23,14 @@ std::string_view colourDigit(std::string_view name);
 std::string makeColourCommand(std::string_view background, std::string_view text);
 /// True when the pair passes the combination rule.
 bool isAllowedCombination(std::string_view background, std::string_view text);
+
+/// The colours of a theme file's content: exactly `color XY` (X and Y hex
+/// digits of either case, different from each other), optionally followed
+/// by one line end. Anything else is no theme.
+std::optional<ConsoleColours> parseTheme(std::string_view content);
+/// The saved theme: the theme file of the working directory when it is a
+/// small regular file holding a theme.
+std::optional<ConsoleColours> loadTheme();
 
 }  // namespace ThemeSettings
 

@@ -1,20 +1,108 @@
 #include <iostream>
+#include <string>
+#include <string_view>
 
+#include "platform/posix/LineEditor.hpp"
+#include "platform/posix/PosixSystem.hpp"
+#include "platform/posix/PosixTerminal.hpp"
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
-#include "shell/LineEditor.hpp"
-#include "shell/PosixPlatform.hpp"
 
-int main() {
+namespace {
+
+constexpr int kBadOption = 2;
+
+constexpr std::string_view kHelp =
+    "Uso: tavrik-terminal [--help | --version]\n"
+    "\n"
+    "Tavrik Terminal riunisce una trentina di piccoli strumenti (calcolatrice,\n"
+    "chimica, generatori di codici e password, codice fiscale, cifratura di\n"
+    "file, grafici a barre) dietro il prompt \"Path: \". Al prompt scrivi un\n"
+    "carattere e premi Invio: # elenca i comandi, h spiega l'uso, x esce.\n"
+    "\n"
+    "Scrivi solo quello che viene chiesto: il testo in piu' sulla stessa riga\n"
+    "di una risposta (\"5 a\") viene letto come la risposta seguente o come il\n"
+    "comando successivo.\n"
+    "\n"
+    "File nella cartella corrente:\n"
+    "  function_history.txt        righe scritte al prompt (letto e scritto)\n"
+    "  color_data.txt              tema dei colori (letto e scritto)\n"
+    "  risorsa.cf.txt              comuni per il codice fiscale (letto; se\n"
+    "                              manca, si usa quello installato)\n"
+    "  grafico_*.png .jpg .pdf .pptx  grafici creati con 5 (scritti)\n"
+    "  i file indicati al comando n (cifratura: letti e scritti)\n"
+    "\n"
+    "Opzioni:\n"
+    "  --help     mostra questo aiuto ed esce\n"
+    "  --version  mostra la versione ed esce\n"
+    "\n"
+    "English: Tavrik Terminal puts some thirty small tools behind the \"Path: \"\n"
+    "prompt: type one character and Enter (# lists the commands, h explains,\n"
+    "x quits). Type only what is asked: extra text on the line of an answer\n"
+    "(\"5 a\") is read as the next answer or the next command. The program\n"
+    "reads and writes function_history.txt (command lines), color_data.txt\n"
+    "(colour theme), charts grafico_* and the files given to the cipher in the\n"
+    "current directory, and reads risorsa.cf.txt (municipalities for the tax\n"
+    "code) there, else the installed copy. --help shows this text, --version\n"
+    "the version; any other option is an error (status 2).\n"
+    "\n";
+
+void printHelp() {
+  std::cout << kHelp;
+  // Where the shipped data was found, from the program's own location.
+  tavrik::PosixTerminal terminal(std::cout);
+  tavrik::PosixSystem system(terminal);
+  const std::string data = system.dataDirectory();
+  std::cout << "Dati installati / installed data: " << (data.empty() ? "(non trovati / not found)" : data)
+            << "\nManuale / manual: man tavrik-terminal\n";
+}
+
+// The options: --help and --version, nothing else. Returns the exit status
+// when an option was given, -1 to run the program.
+int handleOptions(int argc, char** argv) {
+  if (argc < 2) return -1;
+  bool help = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option(argv[i]);
+    if (option == "--help") {
+      help = true;
+    } else if (option != "--version") {
+      std::cerr << "tavrik-terminal: opzione non riconosciuta / unrecognised option '" << option
+                << "' (tavrik-terminal --help)\n";
+      return kBadOption;
+    }
+  }
+  if (help) {
+    printHelp();
+  } else {
+    std::cout << "tavrik-terminal " TAVRIK_VERSION "\n";
+  }
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (const int status = handleOptions(argc, argv); status >= 0) return status;
+  // The console flushes its output before it waits for input: not at every
+  // line end, and not at every read of input already typed ahead.
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
+  // First of all: from here on, every way out puts the terminal back.
+  tavrik::PosixTerminal terminal(std::cout);
   // At a terminal every answer is read through the line editor; piped
   // input is read as it comes.
   const auto editor = tavrik::LineEditor::openIfTerminal();
   std::istream& in = editor ? editor->stream() : std::cin;
+  terminal.readKeysFrom(in);
   tavrik::Console console(in, std::cout);
   if (editor) editor->attach(console);
-  tavrik::PosixPlatform platform(in, std::cout);
+  tavrik::PosixSystem system(terminal);
   tavrik::HistoryLog history;
-  tavrik::CommandShell shell({console, platform, history});
-  return shell.run();
+  tavrik::CommandShell shell({console, terminal, system, history});
+  const int status = shell.run();
+  console.flush();
+  return status;
 }

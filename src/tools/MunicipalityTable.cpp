@@ -1,7 +1,8 @@
 #include "tools/MunicipalityTable.hpp"
 
+#include "platform/Files.hpp"
+
 #include <algorithm>
-#include <fstream>
 
 namespace tavrik::tools {
 
@@ -134,15 +135,12 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
 }
 
 std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text;
-  char block[1 << 16];
-  while (in.read(block, sizeof block) || in.gcount() > 0) {
-    text.append(block, static_cast<std::size_t>(in.gcount()));
-  }
-  if (in.bad()) return std::nullopt;
-  return parseMunicipalities(std::move(text));
+  // Far more than any table of municipalities: a file that is not a table
+  // (or not a regular file) is refused before it fills the memory.
+  constexpr std::size_t kMaxTableBytes = std::size_t{64} << 20;
+  std::optional<std::string> text = files::readSmallFile(file.string(), kMaxTableBytes);
+  if (!text) return std::nullopt;
+  return parseMunicipalities(std::move(*text));
 }
 
 std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "shell/Console.hpp"
-#include "shell/Platform.hpp"
+#include "platform/System.hpp"
 
 namespace tavrik::tools {
 
@@ -62,10 +62,10 @@ void fillFromDraws(std::string& text, NextDraw next) {
 // per character would make a long password cost millions of system calls.
 class SecureDraws {
  public:
-  explicit SecureDraws(Platform& platform) : platform_(platform) {}
+  explicit SecureDraws(System& system) : system_(system) {}
   std::uint32_t operator()() {
     if (next_ == words_.size()) {
-      platform_.secureRandom(words_);
+      system_.secureRandom(words_);
       next_ = 0;
     }
     return words_[next_++];
@@ -73,7 +73,7 @@ class SecureDraws {
 
  private:
   static constexpr std::size_t kBatchWords = 16384;
-  Platform& platform_;
+  System& system_;
   std::array<std::uint32_t, kBatchWords> words_{};
   std::size_t next_ = kBatchWords;
 };
@@ -82,14 +82,16 @@ void showProgress(Context& context) {
   Console& console = context.console;
   console.endLine();
   console.write(kWorking);
+  console.flush();
   for (int i = 0; i < kDotCount; ++i) {
-    context.platform.sleepMillis(kDotPauseMillis);
+    context.system.sleepMillis(kDotPauseMillis);
     console.write(".");
     console.flush();
   }
   console.endLine();
   console.endLine();
-  context.platform.sleepMillis(kResultPauseMillis);
+  console.flush();
+  context.system.sleepMillis(kResultPauseMillis);
 }
 
 std::size_t lengthOf(int typed) { return typed > 0 ? static_cast<std::size_t>(typed) : 0; }
@@ -126,7 +128,6 @@ Flow runGenerator(Context& context, std::string_view prompt, std::string_view la
     console.write(kOutOfMemory);
   }
   console.endLine();
-  console.discardOne();
   return Flow::Continue;
 }
 
@@ -139,10 +140,10 @@ std::string generateCode(std::uint32_t seed, std::size_t length) {
   return code;
 }
 
-std::string generatePassword(Platform& platform, std::size_t length) {
+std::string generatePassword(System& system, std::size_t length) {
   std::string password(length, '\0');
   if (length == 0) return password;
-  SecureDraws draws(platform);
+  SecureDraws draws(system);
   fillFromDraws<kPasswordAlphabet>(password, std::ref(draws));
   return password;
 }
@@ -151,14 +152,14 @@ Flow runGenerateCode(Context& context) {
   return runGenerator(context, kCodePrompt, kCodeLabel, [&context](std::size_t length) {
     // The low 32 bits of the clock are the seed: two codes made in the same
     // second are the same code.
-    const auto seed = static_cast<std::uint32_t>(context.platform.nowSeconds());
+    const auto seed = static_cast<std::uint32_t>(context.system.nowSeconds());
     return generateCode(seed, length);
   });
 }
 
 Flow runGeneratePassword(Context& context) {
   return runGenerator(context, kPasswordPrompt, kPasswordLabel, [&context](std::size_t length) {
-    return generatePassword(context.platform, length);
+    return generatePassword(context.system, length);
   });
 }
 

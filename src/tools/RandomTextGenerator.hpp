@@ -14,8 +14,8 @@ namespace tavrik::tools {
 std::string generateCode(std::uint32_t seed, std::size_t length);
 
 /// Random text of `length` characters over a-z A-Z 0-9 ! @ # $ % ^ & * ( ),
-/// every 32-bit draw taken from the platform's cryptographic random source.
-std::string generatePassword(Platform& platform, std::size_t length);
+/// every 32-bit draw taken from the system's cryptographic random source.
+std::string generatePassword(System& system, std::size_t length);
 
 /// 'g': asks for a length and writes a code seeded from the clock.
 Flow runGenerateCode(Context& context);

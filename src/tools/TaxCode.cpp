@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "shell/Console.hpp"
-#include "shell/Platform.hpp"
+#include "platform/System.hpp"
 
 namespace tavrik::tools {
 
@@ -81,10 +81,10 @@ int indexOf(char c) {
 
 // The file in the working directory, else the copy installed with the
 // program.
-std::filesystem::path municipalityFile(Platform& platform) {
+std::filesystem::path municipalityFile(System& system) {
   std::error_code error;
   if (std::filesystem::exists(kMunicipalityFile, error)) return kMunicipalityFile;
-  const std::string installed = platform.dataDirectory();
+  const std::string installed = system.dataDirectory();
   if (installed.empty()) return kMunicipalityFile;
   return std::filesystem::path(installed) / kMunicipalityFile;
 }
@@ -190,7 +190,7 @@ Flow runTaxCode(Context& context) {
   Console& console = context.console;
   // The table lives for this one command: an edited file counts next time.
   const std::optional<MunicipalityTable> table =
-      loadMunicipalities(municipalityFile(context.platform));
+      loadMunicipalities(municipalityFile(context.system));
   if (!table) {
     console.endLine();
     console.write(kLoadFailed);

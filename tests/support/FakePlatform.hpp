@@ -4,26 +4,39 @@
 #include <string>
 #include <vector>
 
-#include "shell/Platform.hpp"
+#include "platform/System.hpp"
+#include "platform/Terminal.hpp"
 
 namespace tavrik {
 
-/// A platform that only records what the program asked of it.
-class FakePlatform final : public Platform {
+/// A console window and a system that only record what the program asked of
+/// them, one line per effect in the words of a Windows console ("cls",
+/// "color 9e", "start https://...").
+class FakePlatform final : public Terminal, public System {
  public:
-  std::vector<std::string> linesRun;  // every command line, in order
-  int probeResult = 0;                // what a network probe answers
+  std::vector<std::string> linesRun;  // every effect, in order
+  bool reachable = true;              // what a network probe answers
+  bool interactive = false;           // output shown on a terminal
   std::int64_t now = 1'700'000'000;   // the clock, in seconds
   long long sleptMillis = 0;          // total time the program slept
   std::mt19937 randomSource{12345};   // stands in for the system's source
   std::string dataDir;                // installed data directory; empty = none
 
-  int runShellCommand(std::string_view line) override {
-    linesRun.emplace_back(line);
-    const ShellAction action = parseShellCommand(line);
-    if (action.kind == ShellAction::Kind::Probe) return probeResult;
-    return action.kind == ShellAction::Kind::Unknown ? 1 : 0;
+  void setTitle(std::string_view title) override { linesRun.push_back("title " + std::string(title)); }
+  void clear() override { linesRun.emplace_back("cls"); }
+  void setColours(ConsoleColours colours) override {
+    constexpr char kDigits[] = "0123456789abcdef";
+    linesRun.push_back(std::string("color ") + kDigits[colours.background] + kDigits[colours.text]);
   }
+  void waitForKey() override { linesRun.emplace_back("pause"); }
+  bool isInteractive() const override { return interactive; }
+
+  bool isReachable(std::string_view host) override {
+    linesRun.push_back("ping -n 1 " + std::string(host) + " > NUL");
+    return reachable;
+  }
+  void openPage(std::string_view address) override { linesRun.push_back("start " + std::string(address)); }
+  void startNewInstance() override { linesRun.emplace_back("start Tavrik-Terminal.exe"); }
   std::int64_t nowSeconds() override { return now; }
   void sleepMillis(int milliseconds) override { sleptMillis += milliseconds; }
   void secureRandom(std::span<std::uint32_t> out) override {

@@ -10,7 +10,9 @@ namespace tavrik::testing {
 ///
 ///   # comment lines before the first section
 ///   === <title>                        (a new dialogue, run on its own)
-///   --- option probe=1 now=1700000000  (settings of the fake platform)
+///   --- option probe=1 now=1700000000  (settings of the fake platform;
+///                                       probe=0: the network answers,
+///                                       terminal=1: output at a terminal)
 ///   --- option datadir=../../../data   (installed data, from the file's dir)
 ///   --- option workdir=removed         (the working directory is gone)
 ///   --- given <file> [noeol]           (a file in the working directory)

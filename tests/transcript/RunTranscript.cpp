@@ -96,7 +96,10 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   }
 
   tavrik::FakePlatform platform;
-  if (t.options.contains("probe")) platform.probeResult = std::stoi(t.options["probe"]);
+  // probe=0: the network answers (the result of a successful ping).
+  if (t.options.contains("probe")) platform.reachable = t.options["probe"] == "0";
+  // terminal=1: the output is shown on a terminal.
+  if (t.options.contains("terminal")) platform.interactive = t.options["terminal"] == "1";
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
   // Installed data: a directory relative to the transcript file.
   if (t.options.contains("datadir")) {
@@ -110,7 +113,7 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   std::istream in(&input);
   tavrik::Console console(in, out);
   tavrik::HistoryLog history;
-  tavrik::CommandShell shell({console, platform, history});
+  tavrik::CommandShell shell({console, platform, platform, history});
   shell.startUp();
   const std::size_t bannerEnd = out.str().size();
   const std::size_t startUpLines = platform.linesRun.size();

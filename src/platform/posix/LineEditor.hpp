@@ -61,8 +61,7 @@ int promptRowsAbove(int width, int columns);
 /// editor's prompt, so that redrawing the line keeps it in place. At a
 /// command line the arrow keys recall earlier command lines: those in the
 /// history file at start-up, then those of this run. The editor never writes
-/// a file. Interrupting the program (Ctrl-C) puts the terminal's mode and
-/// colours back as they were and ends it with status 130.
+/// a file. (Interrupting the program puts the terminal back: PosixTerminal.)
 class LineEditor {
  public:
   /// A line editor when standard input and output are both terminals;

@@ -1,8 +1,8 @@
-#include "shell/LineEditor.hpp"
+#include "platform/posix/LineEditor.hpp"
 
+#include <dlfcn.h>
 #include <histedit.h>
 #include <langinfo.h>
-#include <signal.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -11,14 +11,57 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <type_traits>
 
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
-#include "shell/WholeFile.hpp"
+#include "platform/Files.hpp"
 
 namespace tavrik {
 
 namespace {
+
+// libedit, loaded the first time the program runs at a terminal: a run with
+// piped input never loads it, nor the libraries behind it (libtinfo, libbsd,
+// libmd), and starts as fast as without it. The header gives the types; the
+// functions come from Debian's shared library (libedit2).
+struct Libedit {
+  decltype(&::el_init) init = nullptr;
+  decltype(&::el_end) end = nullptr;
+  decltype(&::el_set) set = nullptr;
+  decltype(&::el_get) get = nullptr;
+  decltype(&::el_gets) gets = nullptr;
+  decltype(&::el_source) source = nullptr;
+  decltype(&::history_init) historyInit = nullptr;
+  decltype(&::history_end) historyEnd = nullptr;
+  decltype(&::history) history = nullptr;
+};
+
+// The library's functions; nullptr when it cannot be loaded whole.
+const Libedit* libedit() {
+  static const Libedit* const loaded = []() -> const Libedit* {
+    void* library = ::dlopen("libedit.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return nullptr;
+    static Libedit functions;
+    bool complete = true;
+    auto bind = [&](auto& function, const char* name) {
+      function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(::dlsym(library, name));
+      complete = complete && function != nullptr;
+    };
+    bind(functions.init, "el_init");
+    bind(functions.end, "el_end");
+    bind(functions.set, "el_set");
+    bind(functions.get, "el_get");
+    bind(functions.gets, "el_gets");
+    bind(functions.source, "el_source");
+    bind(functions.historyInit, "history_init");
+    bind(functions.historyEnd, "history_end");
+    bind(functions.history, "history");
+    // The library stays loaded for the rest of the run.
+    return complete ? &functions : nullptr;
+  }();
+  return loaded;
+}
 
 // Key bindings on top of the editor's own emacs-style ones. A tab is typed
 // into the answer as at a plain console, not completed; Home, End, Delete
@@ -31,38 +74,6 @@ constexpr const char* kBindings[][2] = {
     {"\\e[8~", "ed-move-to-end"}, {"\\e[3~", "ed-delete-next-char"},
     {"\\e[1;5D", "ed-prev-word"}, {"\\e[1;5C", "em-next-word"},
 };
-
-// The terminal's mode before the program changed anything, for the signal
-// handler to put back.
-termios startMode;
-volatile sig_atomic_t startModeSaved = 0;
-
-void restoreTerminalAndEnd(int signal) {
-  // Only async-signal-safe calls here.
-  if (startModeSaved != 0) ::tcsetattr(STDIN_FILENO, TCSANOW, &startMode);
-  // Default colours, and whatever runs next starts on a line of its own.
-  static constexpr char kReset[] = "\x1b[0m\n";
-  [[maybe_unused]] const ssize_t written = ::write(STDOUT_FILENO, kReset, sizeof kReset - 1);
-  if (signal == SIGINT) ::_exit(130);
-  // The handler was reset on entry: the signal's own default action follows
-  // as soon as this handler returns.
-  ::raise(signal);
-}
-
-void handleEndingSignals() {
-  if (::tcgetattr(STDIN_FILENO, &startMode) == 0) startModeSaved = 1;
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-    struct sigaction current {};
-    ::sigaction(signal, nullptr, &current);
-    // A signal ignored by whoever started the program stays ignored.
-    if (current.sa_handler == SIG_IGN) continue;
-    struct sigaction action {};
-    action.sa_handler = restoreTerminalAndEnd;
-    ::sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESETHAND;
-    ::sigaction(signal, &action, nullptr);
-  }
-}
 
 // The editor measures and draws characters by the locale's character type.
 // The program's own texts are UTF-8, so a locale that is not is replaced by
@@ -149,7 +160,8 @@ int promptRowsAbove(int width, int columns) {
 
 std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
   if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDOUT_FILENO) != 1) return nullptr;
-  handleEndingSignals();
+  // Without libedit the terminal is read as it comes, like a pipe.
+  if (libedit() == nullptr) return nullptr;
   useUtf8CharacterType();
   std::unique_ptr<LineEditor> editor(new LineEditor());
   // Without an editor the terminal is read as it comes, like a pipe.
@@ -161,35 +173,36 @@ std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
 }
 
 LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buffer_) {
+  const Libedit& edit = *libedit();
   HistEvent event;
-  commandLines_ = ::history_init();
-  answers_ = ::history_init();
-  editor_ = ::el_init("tavrik-terminal", stdin, stdout, stderr);
+  commandLines_ = edit.historyInit();
+  answers_ = edit.historyInit();
+  editor_ = edit.init("tavrik-terminal", stdin, stdout, stderr);
   if (editor_ == nullptr || commandLines_ == nullptr || answers_ == nullptr) return;
-  ::history(commandLines_, &event, H_SETSIZE, static_cast<int>(RecallList::kCapacity));
-  for (const std::string& line : parseHistory(readWholeFile(HistoryLog::kFileName))) {
-    remember(line);
-  }
+  edit.history(commandLines_, &event, H_SETSIZE, static_cast<int>(RecallList::kCapacity));
+  files::forEachLine(std::string(HistoryLog::kFileName),
+                     [this](std::string_view line) { remember(std::string(line)); });
 
-  ::el_set(editor_, EL_CLIENTDATA, this);
-  ::el_set(editor_, EL_PROMPT, &LineEditor::promptOf);
-  ::el_set(editor_, EL_EDITOR, "emacs");
+  edit.set(editor_, EL_CLIENTDATA, this);
+  edit.set(editor_, EL_PROMPT, &LineEditor::promptOf);
+  edit.set(editor_, EL_EDITOR, "emacs");
   // The editor puts the terminal back in its normal mode before a signal
   // takes effect, and draws the line again after a suspension or a resize.
-  ::el_set(editor_, EL_SIGNAL, 1);
-  ::el_set(editor_, EL_HIST, ::history, commandLines_);
+  edit.set(editor_, EL_SIGNAL, 1);
+  edit.set(editor_, EL_HIST, edit.history, commandLines_);
   for (const auto& [keys, function] : kBindings) {
-    ::el_set(editor_, EL_BIND, keys, function, nullptr);
+    edit.set(editor_, EL_BIND, keys, function, nullptr);
   }
   // The user's own editor settings (~/.editrc), as in other programs that
   // edit lines with libedit.
-  ::el_source(editor_, nullptr);
+  edit.source(editor_, nullptr);
 }
 
 LineEditor::~LineEditor() {
-  if (editor_ != nullptr) ::el_end(editor_);
-  if (answers_ != nullptr) ::history_end(answers_);
-  if (commandLines_ != nullptr) ::history_end(commandLines_);
+  const Libedit& edit = *libedit();
+  if (editor_ != nullptr) edit.end(editor_);
+  if (answers_ != nullptr) edit.historyEnd(answers_);
+  if (commandLines_ != nullptr) edit.historyEnd(commandLines_);
 }
 
 void LineEditor::attach(Console& console) {
@@ -199,7 +212,7 @@ void LineEditor::attach(Console& console) {
 
 char* LineEditor::promptOf(editline* editor) {
   void* self = nullptr;
-  ::el_get(editor, EL_CLIENTDATA, &self);
+  libedit()->get(editor, EL_CLIENTDATA, &self);
   return static_cast<LineEditor*>(self)->prompt_.data();
 }
 
@@ -207,10 +220,11 @@ std::optional<std::string> LineEditor::readLine() {
   Console::LinePrompt prompt;
   if (console_ != nullptr) prompt = console_->takeLinePrompt();
   prompt_ = std::move(prompt.text);
-  ::el_set(editor_, EL_HIST, ::history, prompt.commandLine ? commandLines_ : answers_);
+  const Libedit& edit = *libedit();
+  edit.set(editor_, EL_HIST, edit.history, prompt.commandLine ? commandLines_ : answers_);
   returnToPromptStart(prompt_);
   int count = 0;
-  const char* line = ::el_gets(editor_, &count);
+  const char* line = edit.gets(editor_, &count);
   // Ctrl-D on an empty line, or a terminal that went away.
   if (line == nullptr || count <= 0) return std::nullopt;
   return std::string(line, static_cast<std::size_t>(count));
@@ -221,7 +235,7 @@ void LineEditor::remember(const std::string& line) {
   // the locale) would not come back byte for byte: it is not offered.
   if (!decoded(line) || !recall_.add(line)) return;
   HistEvent event;
-  ::history(commandLines_, &event, H_ENTER, line.c_str());
+  libedit()->history(commandLines_, &event, H_ENTER, line.c_str());
 }
 
 }  // namespace tavrik

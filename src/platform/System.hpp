@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tavrik {
+
+/// What the program reaches beyond its console and its files: the network,
+/// the browser, a new instance of itself, the clock and the system's random
+/// source.
+class System {
+ public:
+  virtual ~System() = default;
+  /// True when a connection to the host can be made within a short time.
+  virtual bool isReachable(std::string_view host) = 0;
+  /// Opens a web address in the default browser and returns at once.
+  virtual void openPage(std::string_view address) = 0;
+  /// Starts a new instance of the program in a console of its own.
+  virtual void startNewInstance() = 0;
+  /// Calendar time in whole seconds since the epoch.
+  virtual std::int64_t nowSeconds() = 0;
+  virtual void sleepMillis(int milliseconds) = 0;
+  /// Fills the span from the system's cryptographic random source.
+  virtual void secureRandom(std::span<std::uint32_t> out) = 0;
+  /// The directory of the data installed with the program; empty when none.
+  virtual std::string dataDirectory() = 0;
+};
+
+}  // namespace tavrik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "platform/System.hpp"
+
+namespace tavrik {
+
+class PosixTerminal;
+
+/// The system services of a POSIX system.
+class PosixSystem final : public System {
+ public:
+  /// The terminal is put back before the program replaces itself with a
+  /// new instance.
+  explicit PosixSystem(PosixTerminal& terminal) : terminal_(terminal) {}
+
+  bool isReachable(std::string_view host) override;
+  void openPage(std::string_view address) override;
+  void startNewInstance() override;
+  std::int64_t nowSeconds() override;
+  void sleepMillis(int milliseconds) override;
+  void secureRandom(std::span<std::uint32_t> out) override;
+  std::string dataDirectory() override;
+
+ private:
+  PosixTerminal& terminal_;
+};
+
+/// The running program's own file; empty when it cannot be found.
+std::string executablePath();
+
+}  // namespace tavrik

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "platform/Terminal.hpp"
+
+namespace tavrik {
+
+/// A POSIX terminal driven by escape sequences, sent only when standard
+/// output is a terminal that understands them (TERM set and not "dumb");
+/// colours only when NO_COLOR is not set. Whatever it changes (colours,
+/// title, the terminal's mode) is put back by restore(), at exit and when a
+/// signal ends the program.
+class PosixTerminal final : public Terminal {
+ public:
+  /// Made first in main: from then on every way out of the program puts the
+  /// terminal back.
+  explicit PosixTerminal(std::ostream& out);
+  ~PosixTerminal() override { restore(); }
+  PosixTerminal(const PosixTerminal&) = delete;
+  PosixTerminal& operator=(const PosixTerminal&) = delete;
+
+  void setTitle(std::string_view title) override;
+  void clear() override;
+  void setColours(ConsoleColours colours) override;
+  void waitForKey() override;
+  bool isInteractive() const override { return interactive_; }
+
+  /// Where a key is read from when standard input is not a terminal.
+  void readKeysFrom(std::istream& in) { in_ = &in; }
+
+  /// Puts colours, title and the terminal's mode back as they were.
+  void restore();
+
+ private:
+  void send(const std::string& sequence);
+  void updateRestoreBytes();
+
+  std::istream* in_ = nullptr;
+  std::ostream& out_;
+  bool interactive_;
+  bool escapes_;
+  bool colours_;
+  bool coloured_ = false;
+  bool titleSaved_ = false;
+};
+
+/// The ANSI sequence that shows a pair of Windows console colours.
+std::string ansiColourSequence(ConsoleColours colours);
+
+}  // namespace tavrik

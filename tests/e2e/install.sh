@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The program's options; the program installed with "cmake --install" and run
+# from another directory finds its data (share/) and chart modules (lib/)
+# from its own location; nothing built names the build or the source tree.
+# In a build without sanitizers, the Debian package too: its version, its
+# files, its dependencies and lintian's verdict.
+set -u
+binary=$1
+build=$(cd "$(dirname "$binary")" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
+# GCC writes the full path of a header into the checks the sanitizers add
+# (-ffile-prefix-map does not reach them), and a sanitized build is never
+# installed or packaged: its paths and its package are not checked.
+sanitized=$(grep -c '^TAVRIK_SANITIZE:BOOL=ON' "$build/CMakeCache.txt")
+cd "$root"
+
+"$binary" --version >out 2>err; status=$?
+[ $status -eq 0 ] && [ ! -s err ] || fail "--version: status $status, stderr '$(cat err)'"
+[ "$(cat out)" = "tavrik-terminal $version" ] || fail "--version printed '$(cat out)'"
+"$binary" --help >out 2>err; status=$?
+[ $status -eq 0 ] && [ ! -s err ] || fail "--help: status $status, stderr '$(cat err)'"
+for text in 'Uso: tavrik-terminal' English: function_history.txt color_data.txt risorsa.cf.txt grafico_ \
+    'Scrivi solo quello che viene chiesto' 'Type only what is asked'; do
+  grep -qF "$text" out || fail "--help does not mention '$text'"
+done
+for option in --verbose -h pippo; do
+  "$binary" "$option" >out 2>err; status=$?
+  [ $status -eq 2 ] || fail "$option: status $status, not 2"
+  [ ! -s out ] && [ "$(wc -l <err)" -eq 1 ] && grep -qF -- "'$option'" err ||
+    fail "$option: stdout '$(cat out)', stderr '$(cat err)'"
+done
+
+cmake --install "$build" --prefix "$root/prefix" >install.log || fail "cmake --install: $(cat install.log)"
+installed=$root/prefix/bin/tavrik-terminal
+modules=$root/prefix/lib/tavrik-terminal
+for file in "$installed" "$modules/tavrik-chart-render.so" "$modules/tavrik-chart-pptx.so" \
+    prefix/share/tavrik-terminal/risorsa.cf.txt prefix/share/man/man1/tavrik-terminal.1.gz \
+    prefix/share/doc/tavrik-terminal/copyright prefix/share/doc/tavrik-terminal/changelog.gz; do
+  [ -s "$file" ] || fail "not installed: $file"
+done
+for file in "$binary" "$installed" "$modules"/*.so; do
+  [ "$sanitized" -eq 0 ] || break
+  if strings -a "$file" | grep -qF -e "$build" -e "$source"; then
+    fail "$file holds a path of the build or source tree: $(strings -a "$file" | grep -F -e "$build" -e "$source" | head -3)"
+  fi
+done
+
+mkdir work && cd work
+"$installed" --help | grep -qxF "Dati installati / installed data: $root/prefix/share/tavrik-terminal" ||
+  fail "installed program: data not found in prefix/share: $("$installed" --help | grep 'Dati')"
+printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\n' | "$installed" >out 2>err; status=$?
+[ $status -eq 0 ] && [ ! -s err ] || fail "'f': status $status, stderr '$(cat err)'"
+grep -qx 'Codice fiscale: RSSMRA80A01H501U' out || fail "'f' without the installed table: $(grep -a 'Codice\|Errore' out)"
+printf '5\nVendite\nMese\nEuro\n120\nGennaio\n-1\ny\n.png\n' | LD_DEBUG=files "$installed" >out 2>debug
+grep -q '^Grafico salvato' out || fail "'5' made no chart: $(tail -n 3 out)"
+[ "$(head -c 4 grafico_*.png | tail -c 3)" = PNG ] || fail "no PNG chart in the working directory"
+loaded=$(sed -n 's/.*file=\([^ ]*tavrik-chart-render\.so\).*/\1/p' debug | sort -u)
+[ "$(readlink -f "$loaded")" = "$(readlink -f "$modules/tavrik-chart-render.so")" ] || fail "chart module loaded from '$loaded'"
+cd "$root"
+
+# The package: made from the same build, as "make package" makes it.
+if [ "$sanitized" -ne 0 ]; then
+  echo "PASS (sanitized build: paths and package not checked)"
+  exit 0
+fi
+for tool in cpack dpkg-shlibdeps lintian; do
+  command -v $tool >/dev/null || fail "$tool missing: scripts/install-deps package"
+done
+cpack --config "$build/CPackConfig.cmake" -B "$root/package" >cpack.log 2>&1 || fail "cpack: $(tail cpack.log)"
+deb=$root/package/tavrik-terminal_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || fail "no package $deb: $(ls "$root/package")"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
+for dependency in libedit2 libstdc++6 libcairo2 libzip4; do
+  dpkg-deb -f "$deb" Depends | grep -q "\b$dependency\b" || fail "Depends lacks $dependency: $(dpkg-deb -f "$deb" Depends)"
+done
+for file in ./usr/bin/tavrik-terminal ./usr/lib/tavrik-terminal/tavrik-chart-render.so \
+    ./usr/share/tavrik-terminal/risorsa.cf.txt ./usr/share/man/man1/tavrik-terminal.1.gz \
+    ./usr/share/doc/tavrik-terminal/copyright ./usr/share/doc/tavrik-terminal/changelog.gz; do
+  dpkg-deb -c "$deb" | grep -q " $file\$" || fail "package lacks $file"
+done
+lintian --fail-on error "$deb" >lintian.log 2>&1 || fail "lintian: $(cat lintian.log)"
+sed 's/^/lintian: /' lintian.log
+echo "PASS"
