@@ -1,4 +1,5 @@
-// Any history file reads as entries without line ends that, each given one, make up the file.
+// Whatever a history file holds, the view at a terminal shows no control
+// character that the terminal would obey, and plain text unchanged.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -6,13 +7,15 @@
 #include "shell/HistoryLog.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::string content(reinterpret_cast<const char*>(data), size);
-  std::string joined;
-  for (const std::string& entry : tavrik::parseHistory(content)) {
-    if (entry.find('\n') != std::string::npos) std::abort();
-    joined += entry + '\n';
+  const std::string line(reinterpret_cast<const char*>(data), size);
+  const std::string shown = tavrik::caretNotation(line);
+  bool plain = true;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const auto c = static_cast<unsigned char>(shown[i]);
+    const bool c1 = c == 0xc2 && i + 1 < shown.size() && (static_cast<unsigned char>(shown[i + 1]) & 0xe0) == 0x80;
+    if ((c < 0x20 && c != '\t') || c == 0x7f || c1) std::abort();
   }
-  if (!content.empty() && content.back() != '\n') content += '\n';
-  if (joined != content) std::abort();
+  for (const char c : line) plain = plain && static_cast<unsigned char>(c) >= 0x20 && c != 0x7f && static_cast<unsigned char>(c) < 0x80;
+  if (plain && shown != line) std::abort();
   return 0;
 }

@@ -68,3 +68,16 @@ Valore: {5 a}
 Risultato: 5<PROMPT>
 Inserisci quanti valori vuoi utilizzare: {2 1}
 Valore: Valore: 
+=== Input with Windows line ends works the same, and a decimal question takes a decimal comma: "2,5" is 2.5.
+--- dialogue
+<PROMPT>{m<CR>}
+
+Inserisci i due valori per eseguire la moltiplicazione:
+Valore: {2,5<CR>}
+Valore: {4<CR>}
+Risultato: 10<PROMPT>{x<CR>}
+
+Ok,sto uscendo...
+
+--- platform
+pause

@@ -43,3 +43,18 @@ Se hai problemi visita il nostro sito oppure digita il comando 'helpsite'
 --- expect function_history.txt
 @
 h
+=== At a terminal the view shows control characters of the history instead of obeying them.
+--- option terminal=1
+--- given function_history.txt
+a<ESC>[2J<HEX:9b>
+--- dialogue
+<PROMPT>{@}
+
+Vuoi vedere(v) o cancellare(c) la cronologia?
+Path: {v}
+
+Cronologia delle funzioni: 
+
+a^[[2JM-^[
+@
+<PROMPT>

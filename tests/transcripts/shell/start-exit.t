@@ -30,3 +30,16 @@ color 9e
 cls
 cls
 start Tavrik-Terminal.exe
+=== A theme file holding anything but a colour pair (here a console command) is ignored: no restart, no page, no wait at start.
+--- given color_data.txt
+start Tavrik-Terminal.exe
+--- dialogue
+<PROMPT>{x}
+
+Ok,sto uscendo...
+
+--- platform whole
+title Tavrik Terminal
+cls
+cls
+pause

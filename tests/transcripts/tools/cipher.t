@@ -45,7 +45,7 @@ File processato correttamente.
 a<CR>
 b<NUL><NUL>c<HEX:1a>
 <CR><HEX:1a><NUL><HEX:ff><HEX:80>z
-=== Refusals leave an existing output as it was: a key with a non-letter; an input that cannot be opened (here a directory), reported before the key is looked at and in the same place in both directions; an output in a directory that does not exist. Menu answers other than a lone 1 or 2 are refused, and the line end after the answer is discarded.
+=== Refusals leave an existing output as it was: a key with a non-letter; a missing input, reported before the key is looked at and in the same place in both directions; an output in a directory that does not exist. Menu answers other than a lone 1 or 2 are refused, and the line end after the answer is discarded.
 --- given in.txt
 ciao
 --- given out.txt
@@ -65,7 +65,7 @@ Errore: la chiave deve contenere solo caratteri alfabetici.
 <PROMPT>{n}
 <MENU>{2}
 
-Inserisci il nome del file di input cifrato: {.}
+Inserisci il nome del file di input cifrato: {nessuno.txt}
 
 Inserisci il nome del file di output decifrato: {out.txt}
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "shell/Console.hpp"
-#include "shell/LineEditor.hpp"
+#include "platform/posix/LineEditor.hpp"
 
 namespace tavrik {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Platform.hpp"
+#include "shell/HistoryLog.hpp"
 #include "shell/ThemeSettings.hpp"
 
 namespace tavrik {
@@ -17,18 +17,20 @@ TEST(ThemeSettings, CombinationRule) {
   EXPECT_FALSE(ThemeSettings::isAllowedCombination("blu", "Giallo "));
 }
 
-TEST(ShellVocabulary, OnlyWellFormedLinesReachTheSystem) {
-  for (const char* line :
-       {"cls", "title x", "start Tavrik-Terminal.exe", "start https://x.it/a%20b.md"}) {
-    EXPECT_NE(parseShellCommand(line).kind, ShellAction::Kind::Unknown) << line;
+TEST(ThemeSettings, OnlyAColourCommandIsATheme) {
+  // Exactly "color XY", hex digits of either case, two different colours,
+  // at most one line end: nothing else read from the file does anything.
+  EXPECT_EQ(ThemeSettings::parseTheme("color 9E\r\n"), (ConsoleColours{9, 14}));
+  EXPECT_EQ(ThemeSettings::parseTheme("color 0f\n"), (ConsoleColours{0, 15}));
+  for (const char* content : {"color 99", "color 9g", "color 9ef", "COLOR 9e", "color 9e\n\n",
+                              "start Tavrik-Terminal.exe", "title x", "pause", "cls", ""}) {
+    EXPECT_FALSE(ThemeSettings::parseTheme(content)) << content;
   }
-  for (const char* line : {"CLS", "color 99", "color 9g", "color 9ef", "title a\x1b]b",
-                           "ping -n 1 a;b > NUL", "start https://x.it/$(id)", "start https://"}) {
-    EXPECT_EQ(parseShellCommand(line).kind, ShellAction::Kind::Unknown) << line;
-  }
-  const ShellAction reset = parseShellCommand("color 0f"), theme = parseShellCommand("color 9E");
-  EXPECT_EQ(ansiColourSequence(reset.background, reset.foreground), "\x1b[40;97m");
-  EXPECT_EQ(ansiColourSequence(theme.background, theme.foreground), "\x1b[104;93m");
+}
+
+TEST(HistoryLog, ControlCharactersShownInCaretNotation) {
+  EXPECT_EQ(caretNotation("a\x1b[2Jb\tc\x7f"), "a^[[2Jb\tc^?");
+  EXPECT_EQ(caretNotation("\xc2\x9b" "2J \x9b \xc3\xa8"), "M-^[2J M-^[ \xc3\xa8");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(GeneratePassword, EveryCharacterOfItsAlphabetAndNoOtherAfterFourFifthsOfASe
   Console console(in, out);
   FakePlatform platform;
   HistoryLog history;
-  Context context{console, platform, history};
+  Context context{console, platform, platform, history};
   runGeneratePassword(context);
   EXPECT_EQ(platform.sleptMillis, 800);
   const std::string text = out.str();
