@@ -56,6 +56,10 @@ mkdir work && cd work
 printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\n' | "$installed" >out 2>err; status=$?
 [ $status -eq 0 ] && [ ! -s err ] || fail "'f': status $status, stderr '$(cat err)'"
 grep -qx 'Codice fiscale: RSSMRA80A01H501U' out || fail "'f' without the installed table: $(grep -a 'Codice\|Errore' out)"
+# A table in the working directory comes before the installed one.
+printf 'ROMA\tZ123\n' >risorsa.cf.txt
+printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\n' | "$installed" | grep -qx 'Codice fiscale: RSSMRA80A01Z123I' ||
+  fail "'f' did not take the working directory's table first"
 printf '5\nVendite\nMese\nEuro\n120\nGennaio\n-1\ny\n.png\n' | LD_DEBUG=files "$installed" >out 2>debug
 grep -q '^Grafico salvato' out || fail "'5' made no chart: $(tail -n 3 out)"
 [ "$(head -c 4 grafico_*.png | tail -c 3)" = PNG ] || fail "no PNG chart in the working directory"

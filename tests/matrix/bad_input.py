@@ -1,35 +1,15 @@
 #!/usr/bin/env python3
-"""Bad-input matrix for the real binary.
+"""Bad-input matrix for the real binary: at every question of every command,
+along one valid path, each kind of bad input (a non-number, end of input, a
+1 MB line, odd bytes, blanks only), then the rest of the valid answers. Each
+run must end with status 0, a clean standard error and bounded output; at a
+numeric question "Errore riprova" and the prompt again, then the clean run's
+result; after end of input, the clean output cut there plus one line break.
+A loop is caught by a CPU-time limit, a blocked run by a wall-clock backstop.
+The information pages reach the network: "helpsite" and settings entry 2 are
+never typed.
 
-For every command character, and for every question the command asks along
-one valid path, the question gets each kind of bad input in turn:
-
-  word    a non-number ("abc")
-  eof     end of input right there
-  huge    a 1 MB line
-  bytes   a line holding NUL, Ctrl-Z, 0xFF and invalid UTF-8
-  blanks  a line of blanks only
-
-then the rest of the valid answers (except after eof), then end of input.
-Every run happens in its own temporary directory, with no graphical display
-in the environment, and must end by itself with status 0, nothing on
-standard error and a bounded amount of output. A run that loops is stopped
-by a limit on the CPU time it uses, which does not depend on how busy the
-machine is; a run blocked without using the CPU is caught by a long
-wall-clock backstop.
-
-At a numeric question the program reads by formatted extraction:
-  word / huge / bytes: "Errore riprova", a line break and the question's
-      prompt again, then the same result as the clean run;
-  blanks: white space is skipped, so no "Errore riprova" and the same result.
-After eof the output is the clean run's output up to that question, followed
-by the one line break written when input ends.
-
-The information pages reach the network, so the word "helpsite" and entry 2
-of the settings menu are never typed.
-
-usage: bad_input.py BINARY [--jobs N] [--only CHARS]
-"""
+usage: bad_input.py BINARY [--jobs N] [--only CHARS]"""
 import argparse
 import concurrent.futures
 import os
@@ -59,16 +39,12 @@ PLAIN_TEXT = b"Ciao!\r\n"
 
 
 def q(answer, prompt=None, per_byte=1):
-    """One question: its valid answer and, for a numeric question, the text
-    written after "Errore riprova" and its line break (the prompt again).
-    per_byte bounds the output a bad answer may cause per input byte: a
-    question that refuses one character at a time answers each one."""
+    """A question: its answer, its prompt if numeric, its output per bad byte."""
     return {"answer": answer.encode(), "prompt": None if prompt is None else prompt.encode(),
             "per_byte": per_byte}
 
 
-def same_length(match):
-    """Random results (codes, passwords) are compared by their length only."""
+def same_length(match):  # random codes and passwords: by their length only
     return "%s<%d>" % (match.group(1), len(match.group(2)))
 
 
@@ -76,94 +52,58 @@ def same_length(match):
 # expression over the output, or a file left in the working directory) and an
 # optional normaliser of each matched result.
 COMMANDS = {
-    # command list: no questions
     "#": dict(questions=[], result=r"riavvia = l\n(?:.*\n)*Creazione grafici = 5"),
-    # restart: no questions (no terminal here, so no new instance)
     "l": dict(questions=[], result=r"Riavviando\.\.\."),
-    # exit: no questions, nothing read afterwards
     "x": dict(questions=[], result=r"Ok,sto uscendo\.\.\."),
-    # clear screen: no questions, the banner again
     "k": dict(questions=[], result=r"Premi 'h' per aiuto\n(?:.*\n)*Cosa vuoi fare"),
-    # history: one single-character answer (v views)
     "@": dict(questions=[q("v")], result=r"Cronologia delle funzioni: \n\n@\n"),
-    # help: no questions
     "h": dict(questions=[], result=r"1\. srivi solo la lettera oppure numero del comando"),
-    # settings: menu choice (single character), theme change or reset
-    # (numeric), background and text colour names (lines)
     "i": dict(questions=[q("1"), q("1", "Path: "), q("blu"), q("giallo")],
               result_file="color_data.txt"),
-    # addition: count, then each value (all numeric)
     "a": dict(questions=[q("2", "Inserisci quanti valori vuoi utilizzare: "),
                          q("1", "Valore: "), q("2", "Valore: ")],
               result=r"Risultato: .*"),
-    # subtraction: count, then each value (all numeric)
     "s": dict(questions=[q("3", "Inserisci quanti valori vuoi utilizzare: "),
                          q("10", "Valore: "), q("3", "Valore: "), q("2", "Valore: ")],
               result=r"Risultato: .*"),
-    # multiplication: two values (numeric)
     "m": dict(questions=[q("2.5", "Valore: "), q("4", "Valore: ")], result=r"Risultato: .*"),
-    # division: two values and the mode (all numeric)
     "d": dict(questions=[q("7", "Valore: "), q("2", "Valore: "), q("1", "Path: ")],
               result=r"Risultato: .*"),
-    # sine: the angle (numeric)
     "z": dict(questions=[q("30", "Inserisci valore:")], result=r"Risultato: .*"),
-    # cosine: the angle (numeric)
     "u": dict(questions=[q("60", "Inserisci valore:")], result=r"Risultato: .*"),
-    # power: base and exponent (numeric)
     "p": dict(questions=[q("2", "Inserisci il numero: "), q("10", "Inserisci l'esponente: ")],
               result=r"Risultato: .*"),
-    # mean: count, then each value (all numeric)
     "q": dict(questions=[q("2", "Inserisci quanti valori vuoi utilizzare: "),
                          q("1", "Valore: "), q("4", "Valore: ")],
               result=r"Risultato: .*"),
-    # expression: the mode (numeric), then a simple operation whose left
-    # operand is a number
     "e": dict(questions=[q("1", "Path: "), q("7/2", "Inserisci l'espressione': ")],
               result=r"Risultato: .*"),
-    # tangent: the angle (numeric)
     "t": dict(questions=[q("45", "Inserisci valore:")], result=r"Risultato: .*"),
-    # root: number and index (numeric)
     "r": dict(questions=[q("27", "Inserisci il numero: "),
                          q("3", "Inserisci l'esponente per la radice: ")],
               result=r"La radice .*"),
-    # base conversion: menu choice, number, target base, then 0 leaves the
-    # menu (all numeric)
     "c": dict(questions=[q("1", "Path: "), q("10", "Inserisci il numero da convertire: "),
                          q("16", "Inserisci la base di destinazione: "), q("0", "Path: ")],
               result=r"Il risultato: .*"),
-    # code generation: the length (numeric); the code itself is random
     "g": dict(questions=[q("12", "Inserisci la lunghezza del codice: ")],
               result=r"(Codice generato: )(.*)", normalise=same_length),
-    # body composition: sex (one character), age, weight, height (numeric)
     "w": dict(questions=[q("M"), q("30", "Inserire l'eta': "), q("70", "Inserire il peso (Kg): "),
                          q("175", "Inserire l'altezza (cm): ")],
               result=r"Massa (?:grassa|magra): .*"),
-    # tax code: surname and name (lines), day, month, year (numeric), sex
-    # (one character at a time, each wrong one refused with a line of its
-    # own, about 30 bytes of output per input byte) and municipality
     "f": dict(questions=[q("Rossi"), q("Mario"), q("1", "Giorno di nascita(gg): "),
                          q("1", "Mese di nascita (mm): "), q("1980", "Anno di nascita (aaaa): "),
                          q("M", per_byte=32), q("Roma")],
               result=r"Codice fiscale: .*"),
-    # password: the length (numeric); the password itself is random
     "v": dict(questions=[q("16", "Inserire la lunghezza della password: ")],
               result=r"(La password generata: )(.*)", normalise=same_length),
-    # bond polarity: two element symbols (words, then a line)
     "4": dict(questions=[q("H"), q("Cl")], result=r"Il covalente: .*"),
-    # linear system: two equations (words)
     "3": dict(questions=[q("2x+3y=5"), q("1x-1y=0")], result=r"[xy] = .*"),
-    # quadratic equation: three coefficients (numeric)
     "2": dict(questions=[q("1", "Path: "), q("-3", "Path: "), q("2", "Path: ")],
               result=r"Le soluzioni .*"),
-    # linear equation: one line
     "1": dict(questions=[q("2x+3y=5")], result=r"x = .* y = .*"),
-    # file cipher: action (one character), input and output names, key
     "n": dict(questions=[q("1"), q("chiaro.txt"), q("cifrato.bin"), q("abc")],
               result=r"File processato correttamente\."),
-    # molar mass: the formula (word)
     "o": dict(questions=[q("H2O")], result=r"La massa molare di .*"),
-    # bar chart: title and axis titles (lines), one value (numeric) and its
-    # label, -1 ends the data (numeric), legend answer, extension
     "5": dict(questions=[q("Vendite 2026"), q("Mese"), q("Euro"),
                          q("120", "\nInerisci il dato numerico (o '-1' per finire l'inserimento) :"),
                          q("Gennaio"),
@@ -176,22 +116,17 @@ ALL_KEYS = "#lxk@hiasmdzupqetrcgwfv4321no5"
 
 
 def make_input(key, answers):
-    lines = [key.encode()] + answers
-    return b"\n".join(lines) + b"\n"
+    return b"\n".join([key.encode()] + answers) + b"\n"
 
 
 def run(binary, data):
-    """Runs the binary on data in a fresh directory; returns a dict with the
-    outcome and the files it left behind that the checks look at."""
+    """Runs the binary on data in a fresh directory: its outcome."""
     work = tempfile.mkdtemp(prefix="tavrik-matrix-")
     try:
-        with open(os.path.join(work, "risorsa.cf.txt"), "wb") as f:
-            f.write(MUNICIPALITIES)
-        with open(os.path.join(work, "chiaro.txt"), "wb") as f:
-            f.write(PLAIN_TEXT)
+        open(os.path.join(work, "risorsa.cf.txt"), "wb").write(MUNICIPALITIES)
+        open(os.path.join(work, "chiaro.txt"), "wb").write(PLAIN_TEXT)
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         env["HOME"] = work
-        started = time.monotonic()
         limited = ["prlimit", "--cpu=%d:%d" % (CPU_SECONDS, CPU_SECONDS + 1), binary]
         proc = subprocess.Popen(limited, cwd=work, env=env, stdin=subprocess.PIPE,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE)
@@ -202,13 +137,9 @@ def run(binary, data):
             proc.kill()
             out, err = proc.communicate()
             status = None
-        files = {}
-        for name in ("color_data.txt",):
-            path = os.path.join(work, name)
-            if os.path.exists(path):
-                with open(path, "rb") as f:
-                    files[name] = f.read()
-        return dict(out=out, err=err, status=status, seconds=time.monotonic() - started, files=files)
+        theme = os.path.join(work, "color_data.txt")
+        files = {"color_data.txt": open(theme, "rb").read()} if os.path.exists(theme) else {}
+        return dict(out=out, err=err, status=status, files=files)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
@@ -217,10 +148,8 @@ def results(command, outcome):
     if "result_file" in command:
         return [outcome["files"].get(command["result_file"])]
     text = outcome["out"].decode("utf-8", errors="replace")
-    found = []
-    for match in re.finditer(command["result"], text):
-        found.append(command["normalise"](match) if "normalise" in command else match.group(0))
-    return found
+    return [command["normalise"](m) if "normalise" in command else m.group(0)
+            for m in re.finditer(command["result"], text)]
 
 
 def basic_failures(outcome, data, per_byte=1):
@@ -269,19 +198,15 @@ def check_case(key, command, index, kind, clean, outcome, data):
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("binary")
-    parser.add_argument("--jobs", type=int, default=2)
-    parser.add_argument("--only", default=ALL_KEYS)
+    for name, kind, default in (("binary", str, None), ("--jobs", int, 2), ("--only", str, ALL_KEYS)):
+        parser.add_argument(name, type=kind, **({} if default is None else {"default": default}))
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
     keys = [k for k in ALL_KEYS if k in args.only]
     # The 29 listed commands and the list itself.
     assert set(COMMANDS) == set(ALL_KEYS) and len(ALL_KEYS) == 30
 
-    started = time.monotonic()
-    failures = []
-    cases = 0
-
+    started, failures, cases = time.monotonic(), [], 0
     # Clean runs first: they must pass and show their result, since every
     # bad run is compared with them.
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
@@ -290,25 +215,21 @@ def main():
         for k in keys:
             cases += 1
             problems = basic_failures(clean[k], clean_inputs[k])
-            if not results(COMMANDS[k], clean[k]) or results(COMMANDS[k], clean[k]) == [None]:
+            if results(COMMANDS[k], clean[k]) in ([], [None]):
                 problems.append("clean run shows no result")
-            for p in problems:
-                failures.append("%s clean: %s" % (k, p))
+            failures += ["%s clean: %s" % (k, p) for p in problems]
 
         jobs = []
         for k in keys:
             answers = [x["answer"] for x in COMMANDS[k]["questions"]]
             for index in range(len(answers)):
                 for kind, bad in BAD_INPUTS.items():
-                    if bad is None:
-                        data = make_input(k, answers[:index])
-                    elif COMMANDS[k]["questions"][index]["prompt"] is not None:
-                        # A numeric question asks again (or skips the blanks):
-                        # its valid answer still follows.
-                        data = make_input(k, answers[:index] + [bad] + answers[index:])
-                    else:
-                        # Elsewhere the bad line stands for the answer.
-                        data = make_input(k, answers[:index] + [bad] + answers[index + 1:])
+                    # A numeric question asks again (or skips the blanks), so
+                    # its valid answer still follows; elsewhere the bad line
+                    # stands for the answer.
+                    numeric = COMMANDS[k]["questions"][index]["prompt"] is not None
+                    rest = answers[index if numeric else index + 1:]
+                    data = make_input(k, answers[:index] + ([] if bad is None else [bad] + rest))
                     jobs.append((k, index, kind, data))
 
         def one(job):

@@ -1,15 +1,9 @@
 #!/usr/bin/env python3
-"""Feeds the real binary many seeded random runs: random command characters,
-random answers, random garbage and an end of input at a random point. Every
-run, in its own temporary directory, must end by itself with status 0 within
-its CPU-time limit and write nothing to standard error.
-
-The information pages reach the network, so their two ways in (the word
-"helpsite" and the settings menu) are left out: no generated text holds the
-letter "i".
-
-usage: stress.py BINARY [--runs N] [--seed S] [--cpu-seconds N]
-"""
+"""Many seeded random runs of the real binary (commands, answers, garbage,
+end of input anywhere), each in its own directory: every one must end with
+status 0 within its CPU-time limit and a clean standard error. No text holds
+the letter "i", the way in to the pages that reach the network.
+usage: stress.py BINARY [--runs N] [--seed S] [--cpu-seconds N]"""
 import argparse
 import concurrent.futures
 import os
@@ -77,10 +71,8 @@ def one_run(binary, seed, cpu_seconds):
                               timeout=WALL_BACKSTOP)
         if proc.returncode in (-signal.SIGXCPU, -signal.SIGKILL):
             return f"seed {seed}: looped, more than {cpu_seconds} s of CPU time"
-        if proc.returncode != 0:
-            return f"seed {seed}: exit status {proc.returncode}\n{proc.stderr[-2000:].decode(errors='replace')}"
-        if proc.stderr:
-            return f"seed {seed}: standard error:\n{proc.stderr[-2000:].decode(errors='replace')}"
+        if proc.returncode != 0 or proc.stderr:
+            return f"seed {seed}: status {proc.returncode}\n{proc.stderr[-2000:].decode(errors='replace')}"
         return None
     except subprocess.TimeoutExpired:
         return f"seed {seed}: blocked, no end within {WALL_BACKSTOP} s"
@@ -91,18 +83,15 @@ def one_run(binary, seed, cpu_seconds):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("binary")
-    parser.add_argument("--runs", type=int, default=500)
-    parser.add_argument("--seed", type=int, default=20261206)
-    parser.add_argument("--cpu-seconds", type=int, default=10)
+    for name, default in (("--runs", 500), ("--seed", 20261206), ("--cpu-seconds", 10)):
+        parser.add_argument(name, type=int, default=default)
     args = parser.parse_args()
     args.binary = os.path.abspath(args.binary)
-    failures = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
         results = pool.map(lambda s: one_run(args.binary, s, args.cpu_seconds),
                            range(args.seed, args.seed + args.runs))
         failures = [r for r in results if r]
-    for failure in failures:
-        print(failure)
+    print("\n".join(failures))
     print(f"{args.runs - len(failures)}/{args.runs} runs ended cleanly")
     return 1 if failures else 0
 

@@ -9,9 +9,8 @@
 
 namespace tavrik {
 
-/// A console window and a system that only record what the program asked of
-/// them, one line per effect in the words of a Windows console ("cls",
-/// "color 9e", "start https://...").
+/// A console window and a system that only record each effect asked of them,
+/// one line in the words of a Windows console ("cls", "color 9e", "pause").
 class FakePlatform final : public Terminal, public System {
  public:
   std::vector<std::string> linesRun;  // every effect, in order

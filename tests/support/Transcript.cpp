@@ -69,16 +69,10 @@ std::string escapeTranscript(const std::string& bytes, const Tokens& tokens) {
       i += n - 1;
     } else if (c == '\n' || (byte >= 0x20 && byte < 0x7f)) {
       out += c;
-    } else if (c == '\x1b') {
-      out += "<ESC>";
-    } else if (c == '\r') {
-      out += "<CR>";
-    } else if (c == '\t') {
-      out += "<TAB>";
     } else {
       char hex[12];
       std::snprintf(hex, sizeof hex, "<HEX:%02x>", byte);
-      out += hex;
+      out += c == '\x1b' ? "<ESC>" : c == '\r' ? "<CR>" : c == '\t' ? "<TAB>" : hex;
     }
   }
   return out;
@@ -99,10 +93,7 @@ std::vector<std::string> splitWords(const std::string& text) {
 }
 
 bool hasFlag(const Section& s, const std::string& flag) {
-  for (std::size_t i = 1; i < s.words.size(); ++i) {
-    if (s.words[i] == flag) return true;
-  }
-  return false;
+  return std::find(s.words.begin() + 1, s.words.end(), flag) != s.words.end();
 }
 
 void dropLastLineEnd(const Section& s, std::string& text) {
@@ -127,16 +118,11 @@ void readDialogue(const Section& s, Transcript& t) {
     if (close == std::string::npos) throw std::runtime_error("'{' without '}'");
     std::string typed = raw.substr(open + 1, close - open - 1);
     at = close + 1;
-    bool lineEnd = false;
-    if (typed.size() >= 5 && typed.compare(typed.size() - 5, 5, "<EOF>") == 0) {
-      typed.resize(typed.size() - 5);
-    } else if (at < raw.size() && raw[at] == '\n') {
-      lineEnd = true;
-      ++at;
-    } else {
+    const bool lineEnd = !typed.ends_with("<EOF>");
+    if (lineEnd && (at >= raw.size() || raw[at++] != '\n')) {
       throw std::runtime_error("a typed line must end its transcript line or with <EOF>");
     }
-    typed = unescapeTranscript(typed, t.tokens);
+    typed = unescapeTranscript(lineEnd ? typed : typed.substr(0, typed.size() - 5), t.tokens);
     if (lineEnd) typed.push_back('\n');
     t.input += typed;
     t.output += typed;
@@ -158,10 +144,8 @@ Transcript readDialogueSections(const std::string& title, const std::vector<Sect
         if (eq == std::string::npos) throw std::runtime_error("option without '='");
         t.options[s.words[i].substr(0, eq)] = s.words[i].substr(eq + 1);
       }
-    } else if (kind == "given" && s.words.size() >= 2) {
-      t.givenFiles.emplace_back(s.words[1], bodyOf(s, t.tokens));
-    } else if (kind == "expect" && s.words.size() >= 2) {
-      t.expectedFiles.emplace_back(s.words[1], bodyOf(s, t.tokens));
+    } else if ((kind == "given" || kind == "expect") && s.words.size() >= 2) {
+      (kind == "given" ? t.givenFiles : t.expectedFiles).emplace_back(s.words[1], bodyOf(s, t.tokens));
     } else if (kind == "absent" && s.words.size() >= 2) {
       t.absentFiles.push_back(s.words[1]);
     } else if (kind == "dialogue") {
@@ -196,9 +180,9 @@ std::vector<Transcript> parseTranscripts(const std::string& text) {
     } else if (line.rfind("--- ", 0) == 0) {
       auto& sections = dialogues.empty() ? tokenSections : dialogues.back().second;
       sections.push_back({splitWords(line.substr(4)), {}});
-    } else {
-      auto& sections = dialogues.empty() ? tokenSections : dialogues.back().second;
-      if (!sections.empty()) sections.back().body += line + "\n";
+    } else if (auto& sections = dialogues.empty() ? tokenSections : dialogues.back().second;
+               !sections.empty()) {
+      sections.back().body += line + "\n";
     }
   }
   Tokens tokens;

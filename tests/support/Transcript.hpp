@@ -8,13 +8,10 @@ namespace tavrik::testing {
 
 /// One dialogue, read from a section of a transcript file:
 ///
-///   # comment lines before the first section
 ///   === <title>                        (a new dialogue, run on its own)
-///   --- option probe=1 now=1700000000  (settings of the fake platform;
-///                                       probe=0: the network answers,
-///                                       terminal=1: output at a terminal)
-///   --- option datadir=../../../data   (installed data, from the file's dir)
-///   --- option workdir=removed         (the working directory is gone)
+///   --- option probe=0 terminal=1 now=1700000000 datadir=../../../data workdir=removed
+///       (the network answers, output at a terminal, the clock, installed data
+///       relative to the file, the working directory gone)
 ///   --- given <file> [noeol]           (a file in the working directory)
 ///   --- dialogue [whole]               (after the banner, unless "whole")
 ///   --- unread [noeol]                 (input the program never reads)
@@ -33,9 +30,8 @@ namespace tavrik::testing {
 /// Before the first dialogue, "--- token NAME [noeol]" names a text that
 /// "<NAME>" stands for in the file's dialogues and files (a menu, say).
 ///
-/// A section's text is its lines, each ended by a line break; "noeol" drops
-/// the last one. "<ESC>" stands for byte 0x1b, "<CR>" for 0x0d, "<TAB>" for
-/// 0x09, "<NUL>" for 0x00 and "<HEX:xx>" for any byte.
+/// A section's text is its lines, each ended by a line break ("noeol" drops
+/// the last); "<ESC>", "<CR>", "<TAB>", "<NUL>" and "<HEX:xx>" are bytes.
 using Tokens = std::map<std::string, std::string, std::less<>>;
 
 struct Transcript {

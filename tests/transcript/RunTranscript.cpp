@@ -1,6 +1,5 @@
-// Runs the dialogues of one transcript file in-process against the shell with
-// the fake platform, each in a fresh temporary working directory. Exit
-// status 0 = every dialogue passed.
+// Runs each dialogue of a transcript in-process, with the fake platform, in a
+// fresh working directory; status 0 when all pass.
 
 #include <unistd.h>
 
@@ -22,10 +21,8 @@ using tavrik::testing::Transcript;
 
 namespace {
 
-// Standard input that hands the program one line at a time and echoes each
-// line into the output at the moment the program asks for it, as a terminal
-// shows what the user types. With `marked`, the echo carries the braces of
-// the transcript format.
+// Input handed over a line at a time, each echoed into the output when the
+// program asks for it, as a terminal shows typing (`marked`: in braces).
 class EchoingInput : public std::streambuf {
  public:
   EchoingInput(std::string input, std::ostream& echo, bool marked)
@@ -72,9 +69,8 @@ bool compare(const std::string& what, const std::string& expected, const std::st
 }
 
 std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 
@@ -84,8 +80,7 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t from) {
   return text;
 }
 
-// Runs one dialogue; with `show`, prints what the run produced in the
-// transcript format instead of comparing.
+// Runs one dialogue; `show` prints the run as a transcript instead.
 bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   char pattern[] = "/tmp/tavrik-transcript-XXXXXX";
   if (::mkdtemp(pattern) == nullptr) return false;
@@ -98,14 +93,11 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   tavrik::FakePlatform platform;
   // probe=0: the network answers (the result of a successful ping).
   if (t.options.contains("probe")) platform.reachable = t.options["probe"] == "0";
-  // terminal=1: the output is shown on a terminal.
   if (t.options.contains("terminal")) platform.interactive = t.options["terminal"] == "1";
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
-  // Installed data: a directory relative to the transcript file.
-  if (t.options.contains("datadir")) {
+  if (t.options.contains("datadir")) {  // relative to the transcript file
     platform.dataDir = (file.parent_path() / t.options["datadir"]).lexically_normal().string();
   }
-  // A working directory removed under the program: no file can be made.
   if (t.options.contains("workdir") && t.options["workdir"] == "removed") fs::remove_all(workDir);
 
   std::ostringstream out;
@@ -138,23 +130,16 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
     if (t.hasOutput) ok = compare("dialogue", t.output, output, t.tokens) && ok;
     ok = compare("platform", joinLines(t.platformLines, 0), platformRun, t.tokens) && ok;
     for (const auto& [name, content] : t.expectedFiles) {
-      if (!fs::exists(workDir / name)) {
-        std::cerr << "MISSING file " << name << "\n";
-        ok = false;
-        continue;
-      }
-      ok = compare("file " + name, content, readFile(workDir / name), t.tokens) && ok;
+      const bool there = fs::exists(workDir / name);
+      if (!there) std::cerr << "MISSING file " << name << "\n";
+      ok = there && compare("file " + name, content, readFile(workDir / name), t.tokens) && ok;
     }
     for (const auto& name : t.absentFiles) {
-      if (fs::exists(workDir / name)) {
-        std::cerr << "UNEXPECTED file " << name << "\n";
-        ok = false;
-      }
+      if (fs::exists(workDir / name)) std::cerr << "UNEXPECTED file " << name << "\n";
+      ok = !fs::exists(workDir / name) && ok;
     }
-    if (status != t.exitStatus) {
-      std::cerr << "EXIT status " << status << ", expected " << t.exitStatus << "\n";
-      ok = false;
-    }
+    if (status != t.exitStatus) std::cerr << "EXIT status " << status << ", expected " << t.exitStatus << "\n";
+    ok = status == t.exitStatus && ok;
   }
   fs::current_path("/");
   fs::remove_all(workDir);
