@@ -123,12 +123,16 @@ std::optional<T> Console::tryRead() {
     answerRead(true);
     return value;
   }
+  refuseNumber();
+  return std::nullopt;
+}
+
+void Console::refuseNumber() {
   // Extraction found nothing but white space before the end of input.
   if (in_.eof()) endOfInput();
   in_.clear();
   in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
   answerRead(false);
-  return std::nullopt;
 }
 
 namespace {
@@ -198,10 +202,7 @@ std::optional<T> Console::tryReadDecimal() {
     answerRead(true);
     return value;
   }
-  if (in_.eof()) endOfInput();
-  in_.clear();
-  in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  answerRead(false);
+  refuseNumber();
   return std::nullopt;
 }
 

@@ -98,6 +98,8 @@ class Console {
   template <typename T>
   T readNumber();
   void flushBeforeWaiting();
+  /// After a non-number: the rest of the line goes (or the input has ended).
+  void refuseNumber();
   void answerRead(bool formatted) {
     pendingPrompt_.clear();
     lineEndPending_ = formatted;
