@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 30
 # One compile job per core.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test fuzz bench package install clean
+.PHONY: all build run test fuzz bench package install clean windows test-windows package-windows
 
 all: build
 
@@ -54,6 +54,27 @@ package: build
 	cp build/tavrik-terminal_*.deb .
 	lintian --fail-on error tavrik-terminal_*.deb
 
+# The Windows program, cross-built with MinGW-w64: build-windows/tavrik-terminal.exe.
+windows:
+	@scripts/install-deps run windows
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+
+# Its tests under Wine, in a Wine prefix made for this run and removed after
+# it; the .exe is compared with the Linux program, built first.
+test-windows: build
+	@scripts/install-deps run test windows
+	@cmake --preset windows-test >/dev/null
+	@cmake --build --preset windows-test -j $(JOBS)
+	@prefix=$$(mktemp -d); trap 'WINEPREFIX='"$$prefix"' wineserver -k 2>/dev/null; rm -rf "$$prefix"' EXIT; \
+	  export WINEPREFIX="$$prefix"; scripts/wine-run cmd /c exit >/dev/null 2>&1; \
+	  ctest --preset windows-test
+
+# The zip for Windows users: the .exe, its data and README.txt.
+package-windows: windows
+	@cmake --build --preset windows --target package-windows
+	cp build-windows/tavrik-terminal-*-windows-x86_64.zip .
+
 # Installs what is built, nothing else: no packages, no configure step.
 install:
 	@test -x build/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
@@ -64,4 +85,4 @@ install:
 	  chown --reference=build build/install_manifest.txt; fi
 
 clean:
-	rm -rf build build-asan build-fuzz tavrik-terminal_*.deb
+	rm -rf build build-asan build-fuzz build-windows tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip

@@ -12,14 +12,20 @@
 # program and installed in lib/tavrik-terminal/ beside its bin/; the program
 # looks for them in both places, relative to its own binary, and nowhere
 # else.
-pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
-  cairo cairo-pdf pangocairo pango fontconfig libjpeg libpng)
-pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET libzip fontconfig)
-
 # The modules' own sources are not part of the program.
 get_target_property(chart_sources tavrik-chart SOURCES)
 list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx)/")
 set_property(TARGET tavrik-chart PROPERTY SOURCES ${chart_sources})
+
+# The Windows program has no renderers yet: there a chart cannot be saved,
+# and the chart maker says so.
+if(WIN32)
+  target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR=".")
+  return()
+endif()
+pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
+  cairo cairo-pdf pangocairo pango fontconfig libjpeg libpng)
+pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET libzip fontconfig)
 
 function(tavrik_chart_module target libraries)
   add_library(${target} MODULE ${ARGN})

@@ -49,9 +49,10 @@ class InputFile {
   std::ptrdiff_t read(unsigned char* buffer, std::size_t size);
 
  private:
-  InputFile(Status status, int handle) : status_(status), handle_(handle) {}
+  // A file descriptor, or a Windows handle; -1 when none.
+  InputFile(Status status, std::intptr_t handle) : status_(status), handle_(handle) {}
   Status status_;
-  int handle_;
+  std::intptr_t handle_;
 };
 
 /// A new file being written, private to the user and invisible under any

@@ -2,9 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/LineEditor.hpp"
-#include "platform/posix/PosixSystem.hpp"
-#include "platform/posix/PosixTerminal.hpp"
+#include "platform/Session.hpp"
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
 #include "shell/HistoryLog.hpp"
@@ -51,11 +49,13 @@ constexpr std::string_view kHelp =
 void printHelp() {
   std::cout << kHelp;
   // Where the shipped data was found, from the program's own location.
-  tavrik::PosixTerminal terminal(std::cout);
-  tavrik::PosixSystem system(terminal);
-  const std::string data = system.dataDirectory();
+  const std::string data = tavrik::openSession(std::cout)->system().dataDirectory();
   std::cout << "Dati installati / installed data: " << (data.empty() ? "(non trovati / not found)" : data)
+#ifdef _WIN32
+            << "\nGuida / guide: README.txt accanto al programma / beside the program\n";
+#else
             << "\nManuale / manual: man tavrik-terminal\n";
+#endif
 }
 
 // The options: --help and --version, nothing else. Returns the exit status
@@ -90,18 +90,12 @@ int main(int argc, char** argv) {
   // line end, and not at every read of input already typed ahead.
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
-  // First of all: from here on, every way out puts the terminal back.
-  tavrik::PosixTerminal terminal(std::cout);
-  // At a terminal every answer is read through the line editor; piped
-  // input is read as it comes.
-  const auto editor = tavrik::LineEditor::openIfTerminal();
-  std::istream& in = editor ? editor->stream() : std::cin;
-  terminal.readKeysFrom(in);
-  tavrik::Console console(in, std::cout);
-  if (editor) editor->attach(console);
-  tavrik::PosixSystem system(terminal);
+  // First of all: from here on, every way out puts the console back.
+  const auto session = tavrik::openSession(std::cout);
+  tavrik::Console console(session->input(), std::cout);
+  session->attach(console);
   tavrik::HistoryLog history;
-  tavrik::CommandShell shell({console, terminal, system, history});
+  tavrik::CommandShell shell({console, session->terminal(), session->system(), history});
   const int status = shell.run();
   console.flush();
   return status;

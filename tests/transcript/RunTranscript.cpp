@@ -1,11 +1,10 @@
 // Runs each dialogue of a transcript in-process, with the fake platform, in a
 // fresh working directory; status 0 when all pass.
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <sstream>
 #include <streambuf>
 
@@ -80,11 +79,21 @@ std::string joinLines(const std::vector<std::string>& lines, std::size_t from) {
   return text;
 }
 
+// A new empty directory of this run's own under the system's temporary one.
+fs::path freshDirectory() {
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path candidate = fs::temp_directory_path() / ("tavrik-transcript-" + std::to_string(random()));
+    std::error_code error;
+    if (fs::create_directory(candidate, error)) return candidate;
+  }
+  return {};
+}
+
 // Runs one dialogue; `show` prints the run as a transcript instead.
 bool runDialogue(Transcript& t, const fs::path& file, bool show) {
-  char pattern[] = "/tmp/tavrik-transcript-XXXXXX";
-  if (::mkdtemp(pattern) == nullptr) return false;
-  const fs::path workDir = pattern;
+  const fs::path workDir = freshDirectory();
+  if (workDir.empty()) return false;
   fs::current_path(workDir);
   for (const auto& [name, content] : t.givenFiles) {
     std::ofstream(workDir / name, std::ios::binary) << content;
@@ -141,7 +150,7 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
     if (status != t.exitStatus) std::cerr << "EXIT status " << status << ", expected " << t.exitStatus << "\n";
     ok = status == t.exitStatus && ok;
   }
-  fs::current_path("/");
+  fs::current_path(fs::temp_directory_path());
   fs::remove_all(workDir);
   return ok;
 }

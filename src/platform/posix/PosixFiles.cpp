@@ -287,11 +287,11 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
 }
 
 InputFile::~InputFile() {
-  if (handle_ >= 0) ::close(handle_);
+  if (handle_ >= 0) ::close(static_cast<int>(handle_));
 }
 
 std::ptrdiff_t InputFile::read(unsigned char* buffer, std::size_t size) {
-  return readSome(handle_, buffer, size);
+  return readSome(static_cast<int>(handle_), buffer, size);
 }
 
 namespace {

@@ -1,4 +1,6 @@
+// The console read through the line editor of a POSIX terminal.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 
 #include <array>
 #include <climits>
@@ -60,3 +62,5 @@ TEST(PromptRows, CountsOnlyTheRowsAPromptWrapsOnto) {
 
 }  // namespace
 }  // namespace tavrik
+
+#endif

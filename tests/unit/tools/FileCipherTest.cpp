@@ -1,7 +1,8 @@
 // The cipher's algorithm and file handling; the dialogue is in transcripts/tools/cipher.t.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <unistd.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -57,8 +58,8 @@ TEST(FileCipher, XorFollowsTheByteRuleForAnyKeySizeAndPosition) {
 }
 
 TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
-  char directory[] = "/tmp/tavrik-cipher-test-XXXXXX";
-  ASSERT_NE(::mkdtemp(directory), nullptr);
+  const fs::path directory = fs::temp_directory_path() / ("tavrik-cipher-" + std::to_string(std::random_device()()));
+  ASSERT_TRUE(fs::create_directory(directory));
   const fs::path before = fs::current_path();
   fs::current_path(directory);
   // Neither the block size nor the file size is a multiple of the key size,
@@ -69,6 +70,10 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   EXPECT_TRUE(contentOf("doc.txt") == byteRule(plain, "Settete", 0));
   EXPECT_EQ(cipherFile("doc.txt", "./doc.txt", "Settete"), CipherOutcome::Done);
   EXPECT_TRUE(contentOf("doc.txt") == plain);
+  std::ofstream("out.bin") << "vecchio";
+  fs::create_directory("folder");
+  EXPECT_EQ(cipherFile("doc.txt", "folder", "abc"), CipherOutcome::WriteFailed);
+#ifndef _WIN32
   // A replaced output keeps its permissions; a link stays a link to the replaced file.
   std::ofstream("real.txt") << "vecchio";
   fs::permissions("real.txt", fs::perms::owner_read | fs::perms::owner_write);
@@ -77,8 +82,6 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   EXPECT_TRUE(fs::is_symlink("link.txt") && fs::file_size("real.txt") == plain.size());
   EXPECT_EQ(fs::status("real.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
-  std::ofstream("out.bin") << "vecchio";
-  fs::create_directory("folder");
   // A file-size limit stands in for a disk that fills up after one block.
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -89,10 +92,15 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   EXPECT_EQ(cipherFile("doc.txt", "out.bin", "abc"), CipherOutcome::WriteFailed);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, savedHandler);
-  EXPECT_EQ(cipherFile("doc.txt", "folder", "abc"), CipherOutcome::WriteFailed);
   EXPECT_EQ(contentOf("out.bin"), "vecchio");
+#endif
   // No temporary file is left behind, in the folder or beside it.
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
+  const auto files = std::distance(fs::directory_iterator("."), fs::directory_iterator());
+#ifdef _WIN32
+  EXPECT_EQ(files, 3);
+#else
+  EXPECT_EQ(files, 5);
+#endif
   EXPECT_TRUE(fs::is_empty("folder"));
   fs::current_path(before);
   fs::remove_all(directory);

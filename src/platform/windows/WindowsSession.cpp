@@ -1,0 +1,51 @@
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "platform/Session.hpp"
+#include "platform/windows/ConsoleInput.hpp"
+#include "platform/windows/WindowsSystem.hpp"
+#include "platform/windows/WindowsTerminal.hpp"
+
+namespace tavrik {
+
+namespace {
+
+class WindowsSession final : public Session {
+ public:
+  explicit WindowsSession(std::ostream& out) : terminal_(out) {
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    if (input != nullptr && input != INVALID_HANDLE_VALUE && ::GetConsoleMode(input, &mode) != 0) {
+      consoleInput_ = std::make_unique<ConsoleInput>(input, out);
+      consoleStream_ = std::make_unique<std::istream>(consoleInput_.get());
+    } else {
+      // Piped input as it comes: its line ends (CRLF or LF) and every byte
+      // reach the console untranslated.
+      ::_setmode(::_fileno(stdin), _O_BINARY);
+    }
+    terminal_.readKeysFrom(this->input());
+  }
+
+  std::istream& input() override { return consoleStream_ ? *consoleStream_ : std::cin; }
+  Terminal& terminal() override { return terminal_; }
+  System& system() override { return system_; }
+  // The console edits and recalls lines itself.
+  void attach(Console&) override {}
+
+ private:
+  WindowsTerminal terminal_;  // first: put back last
+  std::unique_ptr<ConsoleInput> consoleInput_;
+  std::unique_ptr<std::istream> consoleStream_;
+  WindowsSystem system_;
+};
+
+}  // namespace
+
+std::unique_ptr<Session> openSession(std::ostream& out) { return std::make_unique<WindowsSession>(out); }
+
+}  // namespace tavrik

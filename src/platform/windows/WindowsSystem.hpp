@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "platform/System.hpp"
+
+namespace tavrik {
+
+/// The system services of Windows.
+class WindowsSystem final : public System {
+ public:
+  bool isReachable(std::string_view host) override;
+  void openPage(std::string_view address) override;
+  void startNewInstance() override;
+  std::int64_t nowSeconds() override;
+  void sleepMillis(int milliseconds) override;
+  void secureRandom(std::span<std::uint32_t> out) override;
+  std::string dataDirectory() override;
+};
+
+}  // namespace tavrik
