@@ -57,6 +57,13 @@ for dll in $imports; do
 done
 echo "imports: $(echo $imports)"
 
+# As shipped: the .exe with its data beside it, started from another folder.
+mkdir -p "$work/shipped/Tavrik Terminal" "$work/shipped/lavoro"
+cp "$exe" "$here/../../data/risorsa.cf.txt" "$work/shipped/Tavrik Terminal/"
+(cd "$work/shipped/lavoro" && printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\nx\n' |
+  timeout 120 "$wine_run" "../Tavrik Terminal/$(basename "$exe")" >../out.txt 2>&1)
+grep -q 'Codice fiscale: RSSMRA80A01H501U' "$work/shipped/out.txt" || fail "shipped: no tax code with the data beside the .exe"
+
 # A chart is refused and leaves nothing behind.
 rm -rf "$work/chart" && mkdir "$work/chart"
 (cd "$work/chart" && printf '5\nVendite\nMese\nEuro\n5\n7\n-7\nn\n.png\nx\n' |
