@@ -14,13 +14,36 @@
 # else.
 # The modules' own sources are not part of the program.
 get_target_property(chart_sources tavrik-chart SOURCES)
-list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx)/")
+list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx|gdi)/")
 set_property(TARGET tavrik-chart PROPERTY SOURCES ${chart_sources})
 
-# The Windows program has no renderers yet: there a chart cannot be saved,
-# and the chart maker says so.
+# On Windows the modules are DLLs drawn with Windows' own graphics: GDI+
+# for PNG and JPEG and for measuring text, GDI's glyph outlines for the PDF
+# the module writes itself, and zlib (linked in) for the PPTX container.
+# Like the program, each DLL carries its own C++ run-time and imports only
+# Windows' own libraries.
 if(WIN32)
+  function(tavrik_chart_dll target)
+    add_library(${target} MODULE ${ARGN})
+    set_target_properties(${target} PROPERTIES PREFIX "" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+    target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  endfunction()
+  file(GLOB chart_gdi_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/gdi/*.cpp)
+  file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
+  list(FILTER chart_pptx_sources EXCLUDE REGEX "/PptxWriter\\.cpp$")
+  tavrik_chart_dll(tavrik-chart-render ${chart_gdi_sources})
+  target_link_libraries(tavrik-chart-render PRIVATE gdiplus gdi32 ole32 z)
+  tavrik_chart_dll(tavrik-chart-pptx ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/gdi/WindowsFonts.cpp)
+  target_link_libraries(tavrik-chart-pptx PRIVATE z gdi32)
   target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR=".")
+  # The chart tests load the DLLs beside them (defined after this file).
+  function(tavrik_chart_dll_users)
+    add_dependencies(tavrik tavrik-chart-render tavrik-chart-pptx)
+    if(TARGET unit-chart)
+      add_dependencies(unit-chart tavrik-chart-render tavrik-chart-pptx)
+    endif()
+  endfunction()
+  cmake_language(DEFER CALL tavrik_chart_dll_users)
   return()
 endif()
 pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
@@ -52,6 +75,7 @@ endfunction()
 
 file(GLOB chart_drawing_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/render/*.cpp)
 file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
+list(FILTER chart_pptx_sources EXCLUDE REGEX "/ZipContainer\\.cpp$")
 tavrik_chart_module(tavrik-chart-render PkgConfig::CHART_DRAWING ${chart_drawing_sources})
 tavrik_chart_module(tavrik-chart-pptx PkgConfig::CHART_PPTX
   ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/render/FontMatch.cpp)

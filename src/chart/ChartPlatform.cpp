@@ -9,8 +9,15 @@ namespace tavrik::chart {
 
 namespace {
 
-std::string_view moduleName(RendererModule module) {
-  return module == RendererModule::Drawing ? "tavrik-chart-render.so" : "tavrik-chart-pptx.so";
+#ifdef _WIN32
+constexpr std::string_view kModuleSuffix = ".dll";
+#else
+constexpr std::string_view kModuleSuffix = ".so";
+#endif
+
+std::string moduleName(RendererModule module) {
+  return std::string(module == RendererModule::Drawing ? "tavrik-chart-render" : "tavrik-chart-pptx") +
+         std::string(kModuleSuffix);
 }
 
 // Next to the program (as built, and for the tests, which are built beside

@@ -71,6 +71,13 @@ struct TavrikChartRenderer {
   int (*writePicture)(const TavrikChartPicture* picture, int format, const char* path);
 };
 
+/// How a module exports its one symbol.
+#ifdef _WIN32
+#define TAVRIK_CHART_EXPORT extern "C" __declspec(dllexport)
+#else
+#define TAVRIK_CHART_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
 /// The one symbol each module exports.
 using TavrikChartRendererEntry = const TavrikChartRenderer* (*)();
 inline constexpr const char* kTavrikChartRendererSymbol = "tavrik_chart_renderer";

@@ -92,6 +92,13 @@ fs::path freshDirectory() {
 
 // Runs one dialogue; `show` prints the run as a transcript instead.
 bool runDialogue(Transcript& t, const fs::path& file, bool show) {
+#ifdef _WIN32
+  if (t.options.contains("workdir") && t.options["workdir"] == "removed") {
+    std::cerr << "SKIPPED on Windows, where the working directory of a program cannot be removed: " << t.title
+              << "\n\n";
+    return true;
+  }
+#endif
   const fs::path workDir = freshDirectory();
   if (workDir.empty()) return false;
   fs::current_path(workDir);

@@ -3,7 +3,7 @@
 # sessions, one per command family: the same output (CRLF read as LF) and
 # the same files. Also what only the .exe can show: its import table holds
 # Windows' own libraries alone, a 256 MiB file goes through the cipher and
-# back, and a chart cannot be saved yet (and nothing is left behind).
+# back, and a chart is saved with nothing else left behind.
 # usage: parity.sh WINDOWS_EXE LINUX_PROGRAM
 set -u
 exe=$(realpath "$1") linux=$(realpath "$2")
@@ -46,30 +46,35 @@ compare cipher 'n\n1\ndati.bin\ndati.cif\nChiave\nn\n2\ndati.cif\ndati.out\nChia
 cmp -s "$work/given/dati.bin" "$work/windows/dati.out" || fail "cipher: the round trip changed the file"
 rm -f "$work/given/dati.bin"
 
-# Only Windows' own libraries, nothing beside the .exe.
-imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
-for dll in $imports; do
-  case "$dll" in
-    kernel32.dll|user32.dll|advapi32.dll|shell32.dll|ws2_32.dll|bcrypt.dll|msvcrt.dll|ole32.dll|gdi32.dll) ;;
-    api-ms-win-*.dll) ;;
-    *) fail "the .exe imports $dll" ;;
-  esac
+# Only Windows' own libraries; GDI+ only in the chart DLL, so that the
+# program does not load it before the first chart.
+for file in "$exe" "$(dirname "$exe")"/tavrik-chart-*.dll; do
+  imports=$(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+  for dll in $imports; do
+    case "$dll" in
+      kernel32.dll|user32.dll|advapi32.dll|shell32.dll|ws2_32.dll|bcrypt.dll|msvcrt.dll|gdi32.dll|ole32.dll) ;;
+      gdiplus.dll) [ "$file" != "$exe" ] || fail "the .exe imports $dll" ;;
+      *) fail "$(basename "$file") imports $dll" ;;
+    esac
+  done
+  echo "$(basename "$file") imports: $(echo $imports)"
 done
-echo "imports: $(echo $imports)"
 
 # As shipped: the .exe with its data beside it, started from another folder.
 mkdir -p "$work/shipped/Tavrik Terminal" "$work/shipped/lavoro"
-cp "$exe" "$here/../../data/risorsa.cf.txt" "$work/shipped/Tavrik Terminal/"
-(cd "$work/shipped/lavoro" && printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\nx\n' |
+cp "$exe" "$(dirname "$exe")"/tavrik-chart-*.dll "$here/../../data/risorsa.cf.txt" "$work/shipped/Tavrik Terminal/"
+(cd "$work/shipped/lavoro" && printf 'f\nRossi\nMario\n1\n1\n1980\nM\nRoma\n5\nT\nX\nY\n3\nA\n-1\nn\n.pptx\nx\n' |
   timeout 120 "$wine_run" "../Tavrik Terminal/$(basename "$exe")" >../out.txt 2>&1)
 grep -q 'Codice fiscale: RSSMRA80A01H501U' "$work/shipped/out.txt" || fail "shipped: no tax code with the data beside the .exe"
+ls "$work/shipped/lavoro"/grafico_*.pptx >/dev/null 2>&1 || fail "shipped: no chart with the DLLs beside the .exe"
 
-# A chart is refused and leaves nothing behind.
+# A chart is saved, said so, and nothing else is left behind.
 rm -rf "$work/chart" && mkdir "$work/chart"
-(cd "$work/chart" && printf '5\nVendite\nMese\nEuro\n5\n7\n-7\nn\n.png\nx\n' |
+(cd "$work/chart" && printf '5\nVendite\nMese\nEuro\n5\nGiù\n7\nSù\n-7\ny\n.png\nx\n' |
   timeout 120 "$wine_run" "$exe" >../chart.out 2>&1)
-grep -q 'Errore: impossibile salvare il grafico.' "$work/chart.out" || fail "chart: no failure message"
-[ "$(ls -A "$work/chart" | grep -v '^function_history.txt$')" = "" ] || fail "chart: left $(ls -A "$work/chart")"
+grep -q '^Grafico salvato' "$work/chart.out" || fail "chart: not saved"
+[ "$(cd "$work/chart" && ls -A | grep -v '^function_history.txt$' | grep -c '^grafico_[A-Za-z0-9]\{12\}\.png$')" = 1 ] &&
+  [ "$(ls -A "$work/chart" | wc -l)" = 2 ] || fail "chart: left $(ls -A "$work/chart")"
 
 # 256 MiB through the cipher and back under Wine.
 mkdir "$work/big" && head -c $((256 << 20)) /dev/urandom >"$work/big/grande.bin"

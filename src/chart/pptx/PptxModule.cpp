@@ -30,7 +30,7 @@ constexpr TavrikChartRenderer kWriter = {kTavrikChartRendererVersion, nullptr, w
 
 }  // namespace tavrik::chart::pptx
 
-extern "C" __attribute__((visibility("default"))) const TavrikChartRenderer*
+TAVRIK_CHART_EXPORT const TavrikChartRenderer*
 tavrik_chart_renderer() {
   return &tavrik::chart::pptx::kWriter;
 }

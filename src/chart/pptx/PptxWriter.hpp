@@ -1,17 +1,15 @@
 #pragma once
 
-#include <string>
-
 #include "chart/RenderInterface.hpp"
+#include "chart/pptx/PptxParts.hpp"
 
 namespace tavrik::chart::pptx {
 
-/// The slide part of a one-slide presentation showing the picture: every
-/// rectangle, line and text of it as a native shape or text box.
-std::string slideXml(const TavrikChartPicture& picture);
-
 /// Writes the picture as a presentation (Office Open XML, one slide the size
-/// of the picture); false when the file cannot be written.
+/// of the picture); false when the file cannot be written. Fonts come from
+/// fontconfig and the package from libzip on Linux (PptxWriter.cpp), from
+/// GDI and a zip container of our own with zlib on Windows
+/// (ZipContainer.cpp).
 bool writePptx(const TavrikChartPicture& picture, const char* path);
 
 }  // namespace tavrik::chart::pptx

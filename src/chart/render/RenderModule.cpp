@@ -101,7 +101,7 @@ constexpr TavrikChartRenderer kRenderer = {kTavrikChartRendererVersion, measureT
 
 }  // namespace tavrik::chart::render
 
-extern "C" __attribute__((visibility("default"))) const TavrikChartRenderer*
+TAVRIK_CHART_EXPORT const TavrikChartRenderer*
 tavrik_chart_renderer() {
   return &tavrik::chart::render::kRenderer;
 }
