@@ -1,11 +1,15 @@
 // A municipality file of any bytes. When it loads, every name is found with
-// the code of its last line, and the records written back out in the same
+// the code of one of its records (of its last line when no record of the
+// name has days of validity), and the records written back out in the same
 // format load again as the same records (so no name holds a TAB or a line
-// end, and every code number is 0..999).
+// end, every code number is 0..999 and every day exists).
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tools/MunicipalityTable.hpp"
 
@@ -17,17 +21,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto written = [](const MunicipalityTable& records) {
     std::string text;
     for (std::size_t i = 0; i < records.size(); ++i) {
-      const auto [name, code] = records.record(i);
-      text += std::string(name) + '\t' + code.letter + std::to_string(code.number) + '\n';
+      const auto [name, code, first, last] = records.record(i);
+      text += std::string(name) + '\t' + code.letter + std::to_string(code.number);
+      const auto day = [](CalendarDay d) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "\t%04d-%02d-%02d", d / 10000, d / 100 % 100, d % 100);
+        return std::string(buffer);
+      };
+      if (first != 0 || last != kStillValid) text += day(first) + day(last);
+      text += '\n';
     }
     return text;
   };
-  std::map<std::string_view, MunicipalityCode> lastCode;
-  for (std::size_t i = 0; i < table->size(); ++i)
-    lastCode[table->record(i).name] = table->record(i).code;
-  for (const auto& [name, code] : lastCode) {
+  struct Seen {
+    MunicipalityCode last;
+    bool dated = false;
+    std::vector<std::pair<char, int>> codes;
+  };
+  std::map<std::string_view, Seen> names;
+  for (std::size_t i = 0; i < table->size(); ++i) {
+    const MunicipalityRecord record = table->record(i);
+    Seen& seen = names[record.name];
+    seen.last = record.code;
+    seen.dated = seen.dated || record.first != 0 || record.last != kStillValid;
+    seen.codes.emplace_back(record.code.letter, record.code.number);
+  }
+  for (const auto& [name, seen] : names) {
     const auto found = findMunicipality(*table, name);
-    if (!found || found->letter != code.letter || found->number != code.number) std::abort();
+    if (!found) std::abort();
+    const std::pair<char, int> code{found->letter, found->number};
+    if (std::find(seen.codes.begin(), seen.codes.end(), code) == seen.codes.end()) std::abort();
+    if (!seen.dated && (found->letter != seen.last.letter || found->number != seen.last.number)) std::abort();
   }
   const auto again = parseMunicipalities(written(*table));
   if (!again || written(*again) != written(*table)) std::abort();

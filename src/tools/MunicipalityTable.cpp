@@ -84,11 +84,48 @@ char accentedVowel1252(unsigned char byte) {
 
 constexpr unsigned char kUtf8LatinLead = 0xC3;
 
+// A day written YYYY-MM-DD that exists; advances `at` past it.
+std::optional<CalendarDay> readDay(std::string_view text, std::size_t& at) {
+  static constexpr std::string_view kShape = "dddd-dd-dd";
+  if (text.size() - at < kShape.size()) return std::nullopt;
+  int parts[3] = {0, 0, 0};
+  int part = 0;
+  for (const char expected : kShape) {
+    const char c = text[at++];
+    if (expected == '-') {
+      if (c != '-') return std::nullopt;
+      ++part;
+    } else if (isDigit(c)) {
+      parts[part] = parts[part] * 10 + (c - '0');
+    } else {
+      return std::nullopt;
+    }
+  }
+  // Nothing may follow the day on its line but white space.
+  if (at < text.size() && !isWhite(text[at])) return std::nullopt;
+  if (!isRealDay(parts[0], parts[1], parts[2])) return std::nullopt;
+  return parts[0] * 10000 + parts[1] * 100 + parts[2];
+}
+
+// How a record suits someone born on `day`: lower is better. Valid on the
+// day and current, then valid on the day, then by the last day valid.
+std::int64_t rank(CalendarDay first, CalendarDay last, CalendarDay day) {
+  if (first <= day && day <= last) return last == kStillValid ? 0 : 1;
+  return 2 + (std::int64_t{kStillValid} - last);
+}
+
 }  // namespace
+
+bool isRealDay(int year, int month, int day) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 0 || month < 1 || month > 12 || day < 1) return false;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
 
 MunicipalityRecord MunicipalityTable::record(std::size_t index) const {
   const Node& node = nodes_.at(index);
-  return {nameOf(node), codeOf(node)};
+  return {nameOf(node), codeOf(node), node.first, node.last};
 }
 
 std::size_t MunicipalityTable::longestChain() const {
@@ -101,10 +138,11 @@ std::size_t MunicipalityTable::longestChain() const {
   return longest;
 }
 
-void MunicipalityTable::add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code) {
+void MunicipalityTable::add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code,
+                            CalendarDay first, CalendarDay last) {
   const std::size_t bucket = bucketOf(std::string_view(text_).substr(nameStart, nameLength));
-  nodes_.push_back({static_cast<Index>(nameStart), static_cast<Index>(nameLength), heads_[bucket],
-                    static_cast<std::int16_t>(code.number), code.letter});
+  nodes_.push_back({static_cast<Index>(nameStart), static_cast<Index>(nameLength), heads_[bucket], first,
+                    last, static_cast<std::int16_t>(code.number), code.letter});
   heads_[bucket] = static_cast<Index>(nodes_.size() - 1);
 }
 
@@ -128,7 +166,21 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
     const char letter = content[codeAt++];
     const std::optional<int> number = readCodeNumber(content, codeAt);
     if (!number) return std::nullopt;
-    table.add(at, tab - at, {letter, *number});
+    CalendarDay first = 0;
+    CalendarDay last = kStillValid;
+    // The days of validity, when the line has them.
+    std::size_t daysAt = codeAt;
+    while (daysAt < content.size() && (content[daysAt] == '\t' || content[daysAt] == ' ')) ++daysAt;
+    if (daysAt < content.size() && isDigit(content[daysAt])) {
+      const std::optional<CalendarDay> from = readDay(content, daysAt);
+      const bool separated = daysAt < content.size() && content[daysAt] == '\t';
+      const std::optional<CalendarDay> to = separated ? readDay(content, ++daysAt) : std::nullopt;
+      if (!from || !to || *to < *from) return std::nullopt;
+      first = *from;
+      last = *to;
+      codeAt = daysAt;
+    }
+    table.add(at, tab - at, {letter, *number}, first, last);
     at = skipWhite(content, codeAt);
   }
   return table;
@@ -144,11 +196,27 @@ std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path&
 }
 
 std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
-                                                 std::string_view name) {
+                                                 std::string_view name, CalendarDay day) {
+  // A chain holds later lines first, so only a better rank replaces.
+  std::optional<MunicipalityCode> best;
+  std::int64_t bestRank = 0;
   for (MunicipalityTable::Index i = table.heads_[bucketOf(name)]; i != MunicipalityTable::kNone;
        i = table.nodes_[i].next) {
     const auto& node = table.nodes_[i];
-    if (table.nameOf(node) == name) return MunicipalityTable::codeOf(node);
+    if (table.nameOf(node) != name) continue;
+    const std::int64_t nodeRank = rank(node.first, node.last, day);
+    if (!best || nodeRank < bestRank) {
+      best = MunicipalityTable::codeOf(node);
+      bestRank = nodeRank;
+    }
+  }
+  return best;
+}
+
+std::optional<MunicipalityCode> findCode(const MunicipalityTable& table, MunicipalityCode code) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const MunicipalityCode stored = table.record(i).code;
+    if (stored.letter == code.letter && stored.number == code.number) return code;
   }
   return std::nullopt;
 }

@@ -18,15 +18,25 @@ struct MunicipalityCode {
   int number = 0;
 };
 
-/// One line of the municipality file: the name as stored and its code.
+/// A calendar day written as the number YYYYMMDD (19800101 is 1 January
+/// 1980), so that days compare as numbers.
+using CalendarDay = std::int32_t;
+/// The last day of a record still valid.
+inline constexpr CalendarDay kStillValid = 99991231;
+
+/// One line of the municipality file: the name as stored, its code and the
+/// days it was valid, first and last (a line without them is valid on every
+/// day).
 struct MunicipalityRecord {
   std::string_view name;
   MunicipalityCode code;
+  CalendarDay first = 0;
+  CalendarDay last = kStillValid;
 };
 
 /// The municipality names and their codes, hashed by the byte sum of the name
-/// into a fixed number of buckets. A later record with the same name hides
-/// the earlier one.
+/// into a fixed number of buckets. A name may have several records, valid
+/// on different days.
 class MunicipalityTable {
  public:
   static constexpr std::size_t kBucketCount = 2126;
@@ -41,7 +51,7 @@ class MunicipalityTable {
  private:
   friend std::optional<MunicipalityTable> parseMunicipalities(std::string text);
   friend std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
-                                                          std::string_view name);
+                                                          std::string_view name, CalendarDay day);
   // Offsets into the text and record indexes fit 32 bits: a longer file is
   // refused. Small nodes keep a whole table in a few pages.
   using Index = std::uint32_t;
@@ -51,11 +61,14 @@ class MunicipalityTable {
     Index nameStart;  // in text_
     Index nameLength;
     Index next;  // the earlier record of the same bucket, or kNone
+    CalendarDay first;
+    CalendarDay last;
     std::int16_t number;
     char letter;
   };
 
-  void add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code);
+  void add(std::size_t nameStart, std::size_t nameLength, MunicipalityCode code, CalendarDay first,
+           CalendarDay last);
   std::string_view nameOf(const Node& node) const {
     return std::string_view(text_).substr(node.nameStart, node.nameLength);
   }
@@ -73,17 +86,33 @@ class MunicipalityTable {
 };
 
 /// The table held by a municipality file's content: records of a name, a
-/// TAB, a code letter and a code number 0..999, separated by white space.
-/// nullopt when a record lacks its TAB, its letter or a number in range.
+/// TAB, a code letter and a code number 0..999, optionally followed on the
+/// same line by the first and the last day of the record's validity
+/// (YYYY-MM-DD each, TAB before each), separated by white space. nullopt
+/// when a record lacks its TAB, its letter or a number in range, or has a
+/// day that does not exist, one day only, or a last day before its first.
 std::optional<MunicipalityTable> parseMunicipalities(std::string text);
 
 /// The table of the file; nullopt when it cannot be read or is malformed.
 std::optional<MunicipalityTable> loadMunicipalities(const std::filesystem::path& file);
 
-/// The code stored for a name in normalised form; the later of two records
-/// with the same name wins.
+/// The code of a name in normalised form for someone born on `day`: the
+/// record valid on that day; when none was, the one whose validity ended
+/// last. Among records valid on the day, a current one comes first. Between
+/// records that rank alike, the later line of the file wins.
 std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
-                                                 std::string_view name);
+                                                 std::string_view name, CalendarDay day);
+/// The code of a name today.
+inline std::optional<MunicipalityCode> findMunicipality(const MunicipalityTable& table,
+                                                        std::string_view name) {
+  return findMunicipality(table, name, kStillValid);
+}
+
+/// `code` when a record of the table has it.
+std::optional<MunicipalityCode> findCode(const MunicipalityTable& table, MunicipalityCode code);
+
+/// True when the day exists in the Gregorian calendar.
+bool isRealDay(int year, int month, int day);
 
 /// Sum of the name's bytes, each taken as a signed 8-bit value, wrapping at
 /// 32 bits.

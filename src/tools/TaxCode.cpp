@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -22,6 +23,7 @@ constexpr std::string_view kMonthPrompt = "Mese di nascita (mm): ";
 constexpr std::string_view kBadMonth = "\nERRORE: Mese di nascita non valido.\n";
 constexpr std::string_view kYearPrompt = "Anno di nascita (aaaa): ";
 constexpr std::string_view kBadYear = "ERRORE: Anno di nascita non valido.\n";
+constexpr std::string_view kNoSuchDay = "ERRORE: Data di nascita inesistente.\n";
 constexpr std::string_view kSexPrompt = "Sesso (M/F): ";
 constexpr std::string_view kBadSex = "ERRORE: Inserire solo il carattere 'M' o 'F'.\n";
 constexpr std::string_view kMunicipalityPrompt = "Comune di nascita: ";
@@ -36,6 +38,7 @@ constexpr std::string_view kMonthLetters = "ABCDEHLMPRST";
 constexpr int kFemaleDayOffset = 40;
 constexpr int kLastDay = 31;
 constexpr int kLastMonth = 12;
+constexpr int kLastYear = 9999;
 constexpr int kAlphabetSize = 26;
 
 // The values of the characters at odd positions (1, 3, ... 15), for A..Z;
@@ -108,8 +111,26 @@ int askYear(Console& console) {
     console.write(kYearPrompt);
     const int year = console.readInt();
     console.discardOne();
-    if (year >= 0) return year;
+    if (year >= 0 && year <= kLastYear) return year;
     console.write(kBadYear);
+  }
+}
+
+struct BirthDay {
+  int day;
+  int month;
+  int year;
+};
+
+// Day, month and year, asked again from the day until they make a day of
+// the calendar.
+BirthDay askBirthDay(Console& console) {
+  for (;;) {
+    const int day = askInRange(console, kDayPrompt, kBadDay, 1, kLastDay);
+    const int month = askInRange(console, kMonthPrompt, kBadMonth, 1, kLastMonth);
+    const int year = askYear(console);
+    if (isRealDay(year, month, day)) return {day, month, year};
+    console.write(kNoSuchDay);
   }
 }
 
@@ -117,29 +138,63 @@ Sex askSex(Console& console) {
   for (;;) {
     console.endLine();
     console.write(kSexPrompt);
-    const char answer = console.readChar();
-    console.discardOne();
-    if (const std::optional<Sex> sex = sexFromAnswer(answer)) return *sex;
+    // The whole line is the answer: nothing typed here reaches the next
+    // question.
+    if (const std::optional<Sex> sex = sexFromAnswer(console.readLine())) return *sex;
     console.write(kBadSex);
   }
 }
 
-MunicipalityCode askMunicipality(Console& console, const MunicipalityTable& table) {
+MunicipalityCode askMunicipality(Console& console, const MunicipalityTable& table, CalendarDay born) {
   for (;;) {
     console.endLine();
     console.write(kMunicipalityPrompt);
-    const std::string typed = console.readLine();
-    if (const auto code = findMunicipality(table, normalizeName(typed))) return *code;
+    if (const auto code = municipalityOf(table, console.readLine(), born)) return *code;
     console.write(kMunicipalityNotFound);
   }
 }
 
+std::string_view trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 }  // namespace
 
-std::optional<Sex> sexFromAnswer(char answer) {
-  if (answer == 'M' || answer == 'm') return Sex::Male;
-  if (answer == 'F' || answer == 'f') return Sex::Female;
+std::optional<Sex> sexFromAnswer(std::string_view answer) {
+  std::string word(trimmed(answer));
+  for (char& c : word) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  if (word == "m" || word == "maschio") return Sex::Male;
+  if (word == "f" || word == "femmina") return Sex::Female;
   return std::nullopt;
+}
+
+std::optional<MunicipalityCode> municipalityOf(const MunicipalityTable& table, std::string_view typed,
+                                               CalendarDay born) {
+  const std::string_view name = trimmed(typed);
+  // The cadastral code itself: a letter and three digits.
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (name.size() == 4 && std::isalpha(static_cast<unsigned char>(name[0])) && digit(name[1]) &&
+      digit(name[2]) && digit(name[3])) {
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return findCode(table, {letter, std::stoi(std::string(name.substr(1)))});
+  }
+  // The typographic apostrophe and the backtick stand for the apostrophe.
+  static constexpr std::string_view kRightQuote = "\xE2\x80\x99";
+  std::string plain;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (name.substr(i, kRightQuote.size()) == kRightQuote) {
+      plain += '\'';
+      i += kRightQuote.size() - 1;
+    } else {
+      plain += name[i] == '`' ? '\'' : name[i];
+    }
+  }
+  return findMunicipality(table, normalizeName(plain), born);
 }
 
 std::string surnameLetters(std::string_view typedSurname) {
@@ -204,11 +259,9 @@ Flow runTaxCode(Context& context) {
   const std::string firstName = console.readLine();
   console.endLine();
   console.write(kDateIntro);
-  const int day = askInRange(console, kDayPrompt, kBadDay, 1, kLastDay);
-  const int month = askInRange(console, kMonthPrompt, kBadMonth, 1, kLastMonth);
-  const int year = askYear(console);
+  const auto [day, month, year] = askBirthDay(console);
   const Sex sex = askSex(console);
-  const MunicipalityCode municipality = askMunicipality(console, *table);
+  const MunicipalityCode municipality = askMunicipality(console, *table, year * 10000 + month * 100 + day);
   const std::string code = buildTaxCode(surname, firstName, day, month, year, sex, municipality);
   console.endLine();
   console.endLine();

@@ -11,8 +11,15 @@ namespace tavrik::tools {
 
 enum class Sex { Male, Female };
 
-/// The sex of an answer: M or m is male, F or f female, anything else none.
-std::optional<Sex> sexFromAnswer(char answer);
+/// The sex of a whole answer line: M, m or "maschio" in any case is male,
+/// F, f or "femmina" female, with blanks around ignored; anything else none.
+std::optional<Sex> sexFromAnswer(std::string_view answer);
+
+/// The code of a birthplace as typed, for someone born on `born`: the name
+/// (blanks around it ignored, ’ and ` read as apostrophes) or its
+/// four-character cadastral code in any case.
+std::optional<MunicipalityCode> municipalityOf(const MunicipalityTable& table, std::string_view typed,
+                                               CalendarDay born);
 
 /// Positions 1-3 of the tax code: the surname's consonants, then its vowels,
 /// then X, three in all.

@@ -92,7 +92,7 @@ COMMANDS = {
               result=r"Massa (?:grassa|magra): .*"),
     "f": dict(questions=[q("Rossi"), q("Mario"), q("1", "Giorno di nascita(gg): "),
                          q("1", "Mese di nascita (mm): "), q("1980", "Anno di nascita (aaaa): "),
-                         q("M", per_byte=32), q("Roma")],
+                         q("M"), q("Roma")],
               result=r"Codice fiscale: .*"),
     "v": dict(questions=[q("16", "Inserire la lunghezza della password: ")],
               result=r"(La password generata: )(.*)", normalise=same_length),

@@ -24,7 +24,7 @@ Comune di nascita: {Roma}
 Codice fiscale: RSSMRA80A01H501U
 
 <PROMPT>
-=== Names are whole lines. Each answer out of range is asked again: days 0 and 32, months 13 and 0, a negative year (0 is accepted), a sex other than M or F, an unknown municipality. After the sex one character is discarded and the rest of its line is the municipality. A woman born on the 31st gets 71; of two lines for CASTRO the later one counts.
+=== Names are whole lines. Each answer out of range is asked again: days 0 and 32, months 13 and 0, years -1 and 10000 (0 is accepted); a day that does not exist (31 February, 29 February 1900) is asked again from the day. The sex is the whole line: anything but M, F, "maschio" or "femmina" (any case, blanks around) is refused once, and nothing of it reaches the next question. Blanks around the municipality are ignored; of two lines for CASTRO the later one counts. A woman born on the 31st gets 71.
 --- given risorsa.cf.txt
 CASTRO<TAB>C337
 ROMA<TAB>H501
@@ -46,6 +46,13 @@ ERRORE: Giorno di nascita non valido.
 
 Giorno di nascita(gg): {31}
 
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {1980}
+ERRORE: Data di nascita inesistente.
+
+Giorno di nascita(gg): {29}
+
 Mese di nascita (mm): {13}
 
 ERRORE: Mese di nascita non valido.
@@ -54,9 +61,19 @@ Mese di nascita (mm): {0}
 
 ERRORE: Mese di nascita non valido.
 
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {1900}
+ERRORE: Data di nascita inesistente.
+
+Giorno di nascita(gg): {31}
+
 Mese di nascita (mm): {12}
 
 Anno di nascita (aaaa): {-1}
+ERRORE: Anno di nascita non valido.
+
+Anno di nascita (aaaa): {10000}
 ERRORE: Anno di nascita non valido.
 
 Anno di nascita (aaaa): {0}
@@ -65,13 +82,111 @@ Sesso (M/F): {x}
 ERRORE: Inserire solo il carattere 'M' o 'F'.
 
 Sesso (M/F): {F Atlantide}
+ERRORE: Inserire solo il carattere 'M' o 'F'.
 
-Comune di nascita: ERRORE: Comune non trovato.
+Sesso (M/F): {}
+ERRORE: Inserire solo il carattere 'M' o 'F'.
 
-Comune di nascita: {Castro}
+Sesso (M/F): {  Femmina }
+
+Comune di nascita: {Atlantide}
+ERRORE: Comune non trovato.
+
+Comune di nascita: {  castro }
 
 
 Codice fiscale: DLCNMR00T71M261M
+
+<PROMPT>
+=== Records with days of validity: someone born in MACCAGNO before the merger gets its code, after it the new one; the cadastral code itself and the typographic apostrophe are accepted.
+--- given risorsa.cf.txt
+MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-04
+MACCAGNO<TAB>M339<TAB>2014-02-04<TAB>9999-12-31
+SANT''AGATA<TAB>I199
+--- dialogue
+<PROMPT>{f}
+
+Cognome: {Bianchi}
+
+Nome: {Luca}
+
+Inserire la data di nascita nel formato: gg/mm/aaaa
+
+Giorno di nascita(gg): {3}
+
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {2014}
+
+Sesso (M/F): {maschio}
+
+Comune di nascita: {Maccagno}
+
+
+Codice fiscale: BNCLCU14B03E775C
+
+<PROMPT>{f}
+
+Cognome: {Bianchi}
+
+Nome: {Luca}
+
+Inserire la data di nascita nel formato: gg/mm/aaaa
+
+Giorno di nascita(gg): {4}
+
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {2014}
+
+Sesso (M/F): {M}
+
+Comune di nascita: {Maccagno}
+
+
+Codice fiscale: BNCLCU14B04M339G
+
+<PROMPT>{f}
+
+Cognome: {Bianchi}
+
+Nome: {Luca}
+
+Inserire la data di nascita nel formato: gg/mm/aaaa
+
+Giorno di nascita(gg): {4}
+
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {2014}
+
+Sesso (M/F): {M}
+
+Comune di nascita: {e775}
+
+
+Codice fiscale: BNCLCU14B04E775E
+
+<PROMPT>{f}
+
+Cognome: {Bianchi}
+
+Nome: {Luca}
+
+Inserire la data di nascita nel formato: gg/mm/aaaa
+
+Giorno di nascita(gg): {4}
+
+Mese di nascita (mm): {2}
+
+Anno di nascita (aaaa): {2014}
+
+Sesso (M/F): {M}
+
+Comune di nascita: {Sant’Agata}
+
+
+Codice fiscale: BNCLCU14B04I199B
 
 <PROMPT>
 === No municipality file here and none installed: the message, and no question is asked.

@@ -1,15 +1,17 @@
 // The municipality file's records, the lookup and the normalised names.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/MunicipalityTable.hpp"
 
 namespace tavrik::tools {
 namespace {
 
 // "H501" for the code found in the table of a file's text, "-" for none.
-std::string codeOf(const std::string& file, std::string_view name) {
+std::string codeOf(const std::string& file, std::string_view name, CalendarDay born = kStillValid) {
   const auto table = parseMunicipalities(file);
-  const auto code = table ? findMunicipality(*table, name) : std::nullopt;
+  const auto code = table ? findMunicipality(*table, name, born) : std::nullopt;
   if (!code) return table ? "-" : "refused";
   const std::string digits = std::to_string(code->number);
   return code->letter + std::string(3 - digits.size(), '0') + digits;
@@ -37,6 +39,29 @@ TEST(MunicipalityFile, AcceptedAndRefusedRecords) {
         "ROMA\tH99999999999999999999\n", "ROMA\tH-1\n", "ROMA\tH+\n", "ROMA\tH501 x\n"}) {
     EXPECT_FALSE(parseMunicipalities(file)) << file;
   }
+}
+
+TEST(MunicipalityFile, DaysOfValidityPickTheRecordOfTheBirthDay) {
+  // Merged on 4 February 2014 (both valid that day); OLD had two records,
+  // neither still valid; a plain line is valid on every day.
+  const std::string file =
+      "M\tE775\t1861-03-17\t2014-02-04\nM\tM339\t2014-02-04\t9999-12-31\n"
+      "OLD\tA002\t1930-01-01\t1940-12-31\nOLD\tA001\t1900-01-01\t1920-02-29\n"
+      "P\tB001\t1900-01-01\t1950-12-31\nP\tB002\n";
+  for (const auto& [name, born, code] :
+       {std::tuple{"M", 20140203, "E775"}, {"M", 20140204, "M339"}, {"M", 18000101, "M339"},
+        {"OLD", 19100101, "A001"}, {"OLD", 19250101, "A002"}, {"OLD", 20000101, "A002"},
+        {"P", 19400101, "B002"}, {"P", kStillValid, "B002"}}) {
+    EXPECT_EQ(codeOf(file, name, born), code) << name << " " << born;
+  }
+  // A day that does not exist, one day alone, the last before the first,
+  // another shape, text after the days.
+  for (const char* refused :
+       {"R\tH501\t2021-02-29\t9999-12-31\n", "R\tH501\t2020-01-01\n", "R\tH501\t2020-01-02\t2020-01-01\n",
+        "R\tH501\t2020-1-01\t2021-01-01\n", "R\tH501\t2020-01-01\t2021-01-01x\n"}) {
+    EXPECT_FALSE(parseMunicipalities(refused)) << refused;
+  }
+  EXPECT_TRUE(isRealDay(2000, 2, 29) && !isRealDay(2100, 2, 29) && !isRealDay(2023, 4, 31));
 }
 
 TEST(MunicipalityFile, NamesOfHighBytesAndEveryBucket) {

@@ -1,6 +1,10 @@
 // The letters and digits of the tax code; the dialogue is in transcripts/tools/tax-code.t.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <vector>
+
 #include "tools/TaxCode.hpp"
 
 namespace tavrik::tools {
@@ -43,6 +47,40 @@ TEST(TaxCode, DatePlaceAndCheckCharacter) {
   EXPECT_EQ(taxCodeCheckCharacter("qrstuvwxyz09qrs"), 'W');
   EXPECT_EQ(taxCodeCheckCharacter("RQTSVUXWZY90RQT"), 'F');
   EXPECT_EQ(taxCodeCheckCharacter("RSSMRA80A01H501U"), 'U');  // a 16th character is not counted
+}
+
+}  // namespace
+}  // namespace tavrik::tools
+
+namespace tavrik::tools {
+namespace {
+
+// Sampled people born in current and former municipalities and abroad, with
+// the codes another implementation computed from the same public data
+// (tests/fixtures/tax-codes.tsv, written by scripts/make-municipalities):
+// the shipped table, looked up by the birth day, must give the same codes.
+TEST(TaxCode, SampledPeopleAgainstTheShippedTable) {
+  const auto table = loadMunicipalities(std::string(TAVRIK_SOURCE_DATA_DIR) + "/risorsa.cf.txt");
+  ASSERT_TRUE(table);
+  std::ifstream fixture(std::string(TAVRIK_SOURCE_DATA_DIR) + "/../tests/fixtures/tax-codes.tsv");
+  std::map<std::string, int> checked;
+  for (std::string line; std::getline(fixture, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> f;
+    for (std::size_t at = 0; at != std::string::npos;) {
+      const std::size_t tab = line.find('\t', at);
+      f.push_back(line.substr(at, tab == std::string::npos ? tab : tab - at));
+      at = tab == std::string::npos ? tab : tab + 1;
+    }
+    ASSERT_EQ(f.size(), 9u) << line;
+    const int day = std::stoi(f[2]), month = std::stoi(f[3]), year = std::stoi(f[4]);
+    const auto place = municipalityOf(*table, f[6], year * 10000 + month * 100 + day);
+    ASSERT_TRUE(place) << line;
+    EXPECT_EQ(buildTaxCode(f[0], f[1], day, month, year, *sexFromAnswer(f[5]), *place), f[7]) << line;
+    ++checked[f[8]];
+  }
+  // Every kind is there, in numbers.
+  for (const char* kind : {"current", "former", "foreign", "renamed"}) EXPECT_GE(checked[kind], 20) << kind;
 }
 
 }  // namespace
