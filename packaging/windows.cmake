@@ -13,7 +13,8 @@ add_custom_target(package-windows
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TAVRIK_ZIP_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tavrik-terminal> $<TARGET_FILE:tavrik-chart-render>
           $<TARGET_FILE:tavrik-chart-pptx> ${TAVRIK_ZIP_DIR}/
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/risorsa.cf.txt ${TAVRIK_ZIP_DIR}/
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/risorsa.cf.txt
+          ${CMAKE_SOURCE_DIR}/data/risorsa.cf.FONTI.txt ${TAVRIK_ZIP_DIR}/
   COMMAND ${CMAKE_COMMAND} -E copy ${TAVRIK_PACKAGING_README} ${TAVRIK_ZIP_DIR}/README.txt
   COMMAND ${TAVRIK_ZIP} -q -X -r ${TAVRIK_ZIP_DIR}.zip tavrik-terminal-${PROJECT_VERSION}-windows-x86_64
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}

@@ -178,19 +178,31 @@ class PosixPendingFile final : public PendingFile {
 std::optional<std::string> readSmallFile(const std::string& name, std::size_t maxBytes) {
   const int fd = openRegular(name);
   if (fd < 0) return std::nullopt;
-  std::string content(maxBytes + 1, '\0');
-  std::size_t size = 0;
-  while (size < content.size()) {
-    const std::ptrdiff_t n = readSome(fd, content.data() + size, content.size() - size);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+    ::close(fd);
+    return std::nullopt;
+  }
+  // Room for the file as it is now, and read to its end, not to that size:
+  // it may have grown meanwhile.
+  std::string content;
+  content.reserve(static_cast<std::size_t>(info.st_size));
+  std::array<char, 64 * 1024> buffer;
+  bool ok = true;
+  for (;;) {
+    const std::ptrdiff_t n = readSome(fd, buffer.data(), buffer.size());
     if (n <= 0) {
-      if (n < 0) size = content.size();  // unreadable: refused like a large file
+      ok = n == 0;  // unreadable: refused like a large file
       break;
     }
-    size += static_cast<std::size_t>(n);
+    if (static_cast<std::size_t>(n) > maxBytes - content.size()) {
+      ok = false;
+      break;
+    }
+    content.append(buffer.data(), static_cast<std::size_t>(n));
   }
   ::close(fd);
-  if (size > maxBytes) return std::nullopt;
-  content.resize(size);
+  if (!ok) return std::nullopt;
   return content;
 }
 
