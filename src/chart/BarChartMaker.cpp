@@ -1,5 +1,8 @@
 #include "chart/BarChartMaker.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <random>
 
 #include "chart/ChartRenderer.hpp"
@@ -25,7 +28,7 @@ constexpr std::string_view kSupported = "Supportate:";
 constexpr std::string_view kExtensions[] = {".png", ".jpg", ".pdf", ".pptx"};
 constexpr std::string_view kAskExtension = "Inerisci l'esetnsione del file del grafico :";
 constexpr std::string_view kBadExtension = "Errore";
-constexpr std::string_view kSaved = "Grafico salvato";
+constexpr std::string_view kSaved = "Grafico salvato in ";
 constexpr std::string_view kNotSaved = "Errore: impossibile salvare il grafico.";
 constexpr std::string_view kLegendAnswer = "y";
 
@@ -34,10 +37,14 @@ constexpr std::size_t kCodeLength = 12;
 // A value at or below this ends the data entry.
 constexpr double kEndOfData = -1.0;
 
-constexpr Colour kBackground = 0x0A9FA6;
 constexpr Colour kEdge = 0xEEAD00;
 constexpr Colour kGrid = 0xC0C0C0;
 constexpr double kBarGap = 0.2;
+// A bar's colour keeps at least this distance from the background, and the
+// first few bars' colours from one another.
+constexpr double kLeastFromBackground = 25;
+constexpr double kLeastBetweenBars = 15;
+constexpr std::size_t kDistinctBars = 12;
 constexpr double kTitleSize = 12;
 constexpr double kAxisTitleSize = 8;
 // Asked for by name; where it is missing, fontconfig picks the sans-serif
@@ -94,20 +101,16 @@ std::optional<std::string> saveChart(const ChartModel& chart, FileFormat format,
 
 }  // namespace
 
-BarChartLayout barChartLayout(std::size_t count, WithLegend legend) {
-  if (count == 0) count = 1;
+BarChartLayout barChartLayout(WithLegend legend) {
   BarChartLayout layout;
   layout.legend = legend == WithLegend::Yes;
   layout.plotY = 50;
   layout.plotWidth = 500;
-  const auto slot = static_cast<int>(500 / count);
   if (layout.legend) {
     layout.width = 750;
     layout.height = 500;
     layout.plotX = 70;
     layout.plotHeight = 400;
-    layout.slotWidth = slot;
-    layout.labelTop = 475;
     layout.labelFontSize = 9;
     layout.legendX = 635;
     layout.legendY = 40;
@@ -117,24 +120,63 @@ BarChartLayout barChartLayout(std::size_t count, WithLegend legend) {
     layout.height = 400;
     layout.plotX = 50;
     layout.plotHeight = 300;
-    layout.slotWidth = slot + 1;
-    layout.labelTop = 375;
     layout.labelFontSize = 8;
   }
-  layout.gap = static_cast<int>(layout.slotWidth * kBarGap);
-  layout.firstLabelX = layout.plotX + layout.gap / 2;
   return layout;
 }
 
+namespace {
+
+using Lab = std::array<double, 3>;
+
+// CIELAB of an sRGB colour, under the D65 white.
+Lab toLab(Colour colour) {
+  const auto linear = [&](int shift) {
+    const double c = double((colour >> shift) & 0xFF) / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const double r = linear(16);
+  const double g = linear(8);
+  const double b = linear(0);
+  const auto f = [](double t) {
+    constexpr double delta = 6.0 / 29.0;
+    return t > delta * delta * delta ? std::cbrt(t) : t / (3 * delta * delta) + 4.0 / 29.0;
+  };
+  const double x = f((0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047);
+  const double y = f(0.2126729 * r + 0.7151522 * g + 0.0721750 * b);
+  const double z = f((0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883);
+  return {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+}
+
+double distance(const Lab& first, const Lab& second) {
+  return std::hypot(first[0] - second[0], first[1] - second[1], first[2] - second[2]);
+}
+
+}  // namespace
+
+double colourDistance(Colour first, Colour second) { return distance(toLab(first), toLab(second)); }
+
 std::vector<Colour> barColours(std::uint32_t seed, std::size_t count) {
   std::mt19937 engine(seed);
+  const Lab background = toLab(kChartBackground);
   std::vector<Colour> colours;
+  std::vector<Lab> distinct;  // of the first bars
   colours.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) {
+  while (colours.size() < count) {
     const Colour red = engine() % 256;
     const Colour green = engine() % 256;
     const Colour blue = engine() % 256;
-    colours.push_back(red * 65536 + green * 256 + blue);
+    const Colour colour = red * 65536 + green * 256 + blue;
+    const Lab lab = toLab(colour);
+    if (distance(lab, background) < kLeastFromBackground) continue;
+    if (colours.size() < kDistinctBars) {
+      const auto tooClose = [&](const Lab& earlier) {
+        return distance(lab, earlier) < kLeastBetweenBars;
+      };
+      if (std::any_of(distinct.begin(), distinct.end(), tooClose)) continue;
+      distinct.push_back(lab);
+    }
+    colours.push_back(colour);
   }
   return colours;
 }
@@ -164,11 +206,11 @@ std::optional<std::string> claimChartFileName(
 }
 
 ChartModel buildBarChart(const ChartRequest& request, const std::vector<Colour>& colours) {
-  const BarChartLayout layout = barChartLayout(request.values.size(), request.legend);
+  const BarChartLayout layout = barChartLayout(request.legend);
   ChartModel chart;
   chart.width = layout.width;
   chart.height = layout.height;
-  chart.background = kBackground;
+  chart.background = kChartBackground;
   chart.edge = kEdge;
   chart.plot = PlotArea{layout.plotX, layout.plotY, layout.plotWidth, layout.plotHeight,
                         kNoColour,    kGrid,        kNoColour};
@@ -178,18 +220,10 @@ ChartModel buildBarChart(const ChartRequest& request, const std::vector<Colour>&
   chart.yAxisTitle =
       ChartText{request.yAxisTitle, Font{std::string(kDefaultFontFamily), kAxisTitleSize}};
   chart.barGap = kBarGap;
+  chart.labelFont = Font{std::string(kLabelFont), layout.labelFontSize};
   for (std::size_t i = 0; i < request.values.size(); ++i) {
-    chart.bars.push_back(Bar{request.values[i], i < colours.size() ? colours[i] : 0});
-  }
-  for (std::size_t i = 0; i < request.labels.size(); ++i) {
-    TextBox label;
-    label.x = static_cast<double>(layout.labelX(i));
-    label.y = layout.labelTop;
-    label.text = ChartText{request.labels[i], Font{std::string(kLabelFont), layout.labelFontSize}};
-    label.width = layout.labelWidth();
-    label.height = 0;
-    label.align = Align::Centre;
-    chart.texts.push_back(std::move(label));
+    chart.bars.push_back(Bar{request.values[i], i < colours.size() ? colours[i] : 0,
+                             i < request.labels.size() ? request.labels[i] : std::string()});
   }
   if (layout.legend) {
     Legend legend;
@@ -249,9 +283,9 @@ Flow runBarChart(Context& context) {
   // The low 32 bits of the time seed both the name and the colours.
   const auto seed = static_cast<std::uint32_t>(context.system.nowSeconds());
   const ChartModel chart = buildBarChart(request, barColours(seed, request.values.size()));
-  const bool saved = saveChart(chart, *format, seed, extension).has_value();
+  const std::optional<std::string> saved = saveChart(chart, *format, seed, extension);
   console.endLine();
-  console.write(saved ? kSaved : kNotSaved);
+  console.write(saved ? std::string(kSaved) + *saved : std::string(kNotSaved));
   console.endLine();
   return Flow::Continue;
 }

@@ -16,7 +16,7 @@ namespace tavrik::chart {
 
 enum class WithLegend { No, Yes };
 
-/// The fixed geometry of a bar chart of `count` values, in pixels.
+/// The fixed geometry of a bar chart, in pixels.
 struct BarChartLayout {
   int width = 0;  // whole chart
   int height = 0;
@@ -24,29 +24,27 @@ struct BarChartLayout {
   int plotY = 0;
   int plotWidth = 0;
   int plotHeight = 0;
-  int slotWidth = 0;  // w: the distance from one label box to the next
-  int gap = 0;        // g: the bar gap in pixels
-  int firstLabelX = 0;
-  int labelTop = 0;
   double labelFontSize = 0;
   bool legend = false;
   int legendX = 0;
   int legendY = 0;
   double legendFontSize = 0;
-
-  /// Width of each label box: w - g.
-  int labelWidth() const { return slotWidth - gap; }
-  /// Left edge of label box i.
-  long long labelX(std::size_t i) const {
-    return firstLabelX + static_cast<long long>(i) * slotWidth;
-  }
 };
 
-/// The geometry for `count` values (at least one) with or without a legend.
-BarChartLayout barChartLayout(std::size_t count, WithLegend legend);
+/// The geometry with or without a legend.
+BarChartLayout barChartLayout(WithLegend legend);
 
-/// One colour per bar: a fresh MT19937 seeded with `seed`, three draws per
-/// bar taken modulo 256 as red, green and blue.
+/// The colour distance ΔE*ab (CIE 1976) of two sRGB colours, in CIELAB
+/// under the D65 white.
+double colourDistance(Colour first, Colour second);
+
+/// The background of every chart.
+inline constexpr Colour kChartBackground = 0x0A9FA6;
+
+/// One colour per bar from a fresh MT19937 seeded with `seed`: three draws
+/// taken modulo 256 as red, green and blue make a colour, which is skipped
+/// (its draws used up) when it is closer than 25 to the chart's background,
+/// or, for the first 12 bars, closer than 15 to an earlier bar's colour.
 std::vector<Colour> barColours(std::uint32_t seed, std::size_t count);
 
 /// "grafico_" + the 12-character code of the seed + the extension.
@@ -68,8 +66,8 @@ struct ChartRequest {
   WithLegend legend = WithLegend::No;
 };
 
-/// The chart of a request: layout, titles, bars in the colours, the labels
-/// as text boxes under the bars and, if asked, the legend.
+/// The chart of a request: layout, titles, bars in the colours with their
+/// labels and, if asked, the legend.
 ChartModel buildBarChart(const ChartRequest& request, const std::vector<Colour>& colours);
 
 /// '5': asks for the titles, the values with their labels, the legend and

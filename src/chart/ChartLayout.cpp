@@ -23,19 +23,55 @@ constexpr double kLegendPadding = 4;
 constexpr double kLegendKeyTextGap = 5;
 constexpr double kLegendEntryGap = 3;
 constexpr std::size_t kMaxTitleLines = 3;
+constexpr std::size_t kMaxEntryLines = 3;  // of a legend entry in a single column
+constexpr double kEdgeMargin = 3;          // below the x axis title
+constexpr double kLabelGap = 2;            // between two labels side by side
+constexpr double kLabelTitleGap = 2;       // between the labels and the x axis title
+constexpr double kMostLabelShare = 0.25;   // of the chart's height the labels may take
+constexpr std::size_t kMaxUpwardLines = 3;
+constexpr double kLegendPlotGap = 10;  // between the plot area and a legend of several columns
+constexpr double kLeastEntryText = 6;  // key sizes: the narrowest text of a legend column
+// The legend's last line when not every entry has room, before their number.
+constexpr std::string_view kMoreEntries = "\xE2\x80\xA6 e altri ";
 
 // The centre of the pixel row or column a one-pixel line at `at` falls in.
 double pixelCentre(double at) { return std::floor(at) + 0.5; }
 
+// The least of 1, 2, 5, 10, 20, 50, ... that is at least `least`; no more
+// than `most`.
+std::size_t niceStep(double least, std::size_t most) {
+  std::size_t step = 1;
+  for (std::size_t power = 1; step < least && step < most; power *= 10) {
+    for (const std::size_t digit : {1, 2, 5}) {
+      step = digit * power;
+      if (step >= least) break;
+    }
+  }
+  return std::min(step, most);
+}
+
+// How the bars' labels are written under them: across, each in its bar's
+// slot, or reading upwards; every `step`-th bar's label.
+struct LabelPlan {
+  bool upward = false;
+  std::size_t step = 1;
+  double band = 0;        // height the labels take under the axis
+  double across = 0;      // width of a label's room across the bars
+  std::size_t lines = 1;  // most lines of a label
+};
+
 class Layout {
  public:
-  Layout(const ChartModel& chart, TextMeasurer& measurer) : chart_(chart), measurer_(measurer) {
+  Layout(const ChartModel& chart, TextMeasurer& measurer)
+      : chart_(chart), measurer_(measurer), plot_(chart.plot) {
     picture_.width = chart.width;
     picture_.height = chart.height;
     picture_.title = drawableText(chart.title.text);
   }
 
   DisplayList run() {
+    planXAxisTitle();
+    const LabelPlan labels = planLabels();
     addBackground();
     const AxisScale scale = valueScale();
     addGrid(scale);
@@ -44,16 +80,18 @@ class Layout {
     const double tickTextLeft = addTickTexts(scale);
     addAxisTitles(tickTextLeft);
     addTitle();
-    for (std::size_t i = 0; i < chart_.texts.size(); ++i) addTextBox(chart_.texts[i], i);
+    addLabels(labels);
     if (chart_.legend) addLegend(*chart_.legend);
     return std::move(picture_);
   }
 
  private:
-  double plotLeft() const { return chart_.plot.x; }
-  double plotTop() const { return chart_.plot.y; }
-  double plotRight() const { return chart_.plot.x + chart_.plot.width; }
-  double plotBottom() const { return chart_.plot.y + chart_.plot.height; }
+  double plotLeft() const { return plot_.x; }
+  double plotTop() const { return plot_.y; }
+  double plotRight() const { return plot_.x + plot_.width; }
+  double plotBottom() const { return plot_.y + plot_.height; }
+  double slotWidth() const { return double(plot_.width) / double(chart_.bars.size()); }
+  double labelsTop() const { return plotBottom() + 1 + kTickLength; }
 
   AxisScale valueScale() const {
     double low = 0;
@@ -62,7 +100,7 @@ class Layout {
       low = std::min(low, bar.value);
       high = std::max(high, bar.value);
     }
-    const int intervals = static_cast<int>(chart_.plot.height / kMinTickSpacing);
+    const int intervals = static_cast<int>(plot_.height / kMinTickSpacing);
     return scaleAxis(low, high, std::max(intervals, 1));
   }
 
@@ -72,17 +110,20 @@ class Layout {
     if (!std::isfinite(ratio))
       ratio = (value / 2 - scale.low / 2) / (scale.high / 2 - scale.low / 2);
     if (std::isnan(ratio)) ratio = 0;
-    return plotBottom() - std::clamp(ratio, 0.0, 1.0) * chart_.plot.height;
+    return plotBottom() - std::clamp(ratio, 0.0, 1.0) * plot_.height;
   }
 
   TextSize measure(std::string_view text, const Font& font) {
     return measurer_.measure(text, font);
   }
 
+  TextWidth widthIn(const Font& font) {
+    return [this, &font](std::string_view part) { return measure(part, font).width; };
+  }
+
   std::vector<std::string> wrap(const std::string& text, const Font& font, double width,
                                 std::size_t maxLines) {
-    return wrapText(
-        text, width, [&](std::string_view part) { return measure(part, font).width; }, maxLines);
+    return wrapText(text, width, widthIn(font), maxLines).lines;
   }
 
   void addBackground() {
@@ -95,36 +136,36 @@ class Layout {
     background.edgeWidth = chart_.edge == kNoColour ? 0 : 1;
     background.name = "Sfondo";
     picture_.items.emplace_back(std::move(background));
-    if (chart_.plot.background != kNoColour) {
+    if (plot_.background != kNoColour) {
       RectItem plot;
-      plot.box = {plotLeft(), plotTop(), double(chart_.plot.width), double(chart_.plot.height)};
-      plot.fill = chart_.plot.background;
+      plot.box = {plotLeft(), plotTop(), double(plot_.width), double(plot_.height)};
+      plot.fill = plot_.background;
       plot.name = "Area del grafico";
       picture_.items.emplace_back(std::move(plot));
     }
   }
 
   void addGrid(const AxisScale& scale) {
-    if (chart_.plot.horizontalGrid != kNoColour) {
+    if (plot_.horizontalGrid != kNoColour) {
       for (const double tick : scale.ticks) {
         const double y = pixelCentre(rowOf(tick, scale));
         picture_.items.emplace_back(
-            LineItem{plotLeft(), y, plotRight(), y, chart_.plot.horizontalGrid, 1, "Griglia"});
+            LineItem{plotLeft(), y, plotRight(), y, plot_.horizontalGrid, 1, "Griglia"});
       }
     }
-    if (chart_.plot.verticalGrid != kNoColour && !chart_.bars.empty()) {
-      const double slot = double(chart_.plot.width) / double(chart_.bars.size());
+    if (plot_.verticalGrid != kNoColour && !chart_.bars.empty()) {
+      const double slot = slotWidth();
       for (std::size_t i = 1; i < chart_.bars.size(); ++i) {
         const double x = pixelCentre(plotLeft() + slot * double(i));
         picture_.items.emplace_back(
-            LineItem{x, plotTop(), x, plotBottom(), chart_.plot.verticalGrid, 1, "Griglia"});
+            LineItem{x, plotTop(), x, plotBottom(), plot_.verticalGrid, 1, "Griglia"});
       }
     }
   }
 
   void addBars(const AxisScale& scale) {
     if (chart_.bars.empty()) return;
-    const double slot = double(chart_.plot.width) / double(chart_.bars.size());
+    const double slot = slotWidth();
     const double gap = std::clamp(chart_.barGap, 0.0, 1.0);
     const double base = rowOf(std::clamp(0.0, scale.low, scale.high), scale);
     for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
@@ -200,15 +241,21 @@ class Layout {
     return item;
   }
 
+  // The x axis title goes at the foot of the chart, under the labels.
+  void planXAxisTitle() {
+    xTitleTop_ = chart_.height - kEdgeMargin;
+    const std::string text = drawableText(chart_.xAxisTitle.text);
+    if (text.empty()) return;
+    xTitleLineHeight_ = measure("", chart_.xAxisTitle.font).lineHeight;
+    xTitleLines_ = wrap(text, chart_.xAxisTitle.font, plot_.width, 2);
+    xTitleTop_ -= xTitleLineHeight_ * double(xTitleLines_.size());
+  }
+
   void addAxisTitles(double tickTextLeft) {
-    const ChartText& xTitle = chart_.xAxisTitle;
-    const std::string xText = drawableText(xTitle.text);
-    if (!xText.empty()) {
-      const double lineHeight = measure("", xTitle.font).lineHeight;
-      auto lines = wrap(xText, xTitle.font, chart_.plot.width, 2);
-      TextItem item = textItem(xTitle, std::move(lines), lineHeight, "Titolo asse x");
-      item.box = {plotLeft(), plotBottom() + 1 + kTickLength, double(chart_.plot.width),
-                  lineHeight * double(item.lines.size())};
+    if (!xTitleLines_.empty()) {
+      const double height = xTitleLineHeight_ * double(xTitleLines_.size());
+      TextItem item = textItem(chart_.xAxisTitle, xTitleLines_, xTitleLineHeight_, "Titolo asse x");
+      item.box = {plotLeft(), xTitleTop_, double(plot_.width), height};
       item.align = Align::Centre;
       picture_.items.emplace_back(std::move(item));
     }
@@ -216,11 +263,11 @@ class Layout {
     const std::string yText = drawableText(yTitle.text);
     if (!yText.empty()) {
       const double lineHeight = measure("", yTitle.font).lineHeight;
-      auto lines = wrap(yText, yTitle.font, chart_.plot.height, 2);
+      auto lines = wrap(yText, yTitle.font, plot_.height, 2);
       TextItem item = textItem(yTitle, std::move(lines), lineHeight, "Titolo asse y");
       const double thickness = lineHeight * double(item.lines.size());
       const double x = std::max(2.0, tickTextLeft - kAxisTitleGap - thickness);
-      item.box = {x, plotTop(), thickness, double(chart_.plot.height)};
+      item.box = {x, plotTop(), thickness, double(plot_.height)};
       item.align = Align::Centre;
       item.upward = true;
       picture_.items.emplace_back(std::move(item));
@@ -241,65 +288,199 @@ class Layout {
     picture_.items.emplace_back(std::move(item));
   }
 
-  // Lines that fit between a top edge and the bottom of the chart; at least
-  // one, so that a text is never lost altogether.
-  std::size_t linesUntilBottom(double top, double lineHeight) const {
-    if (!(lineHeight > 0)) return 1;
-    const double room = std::floor((chart_.height - top) / lineHeight);
-    return room < 1 ? 1 : room > 1000 ? 1000 : static_cast<std::size_t>(room);
-  }
+  std::string labelText(std::size_t bar) const { return drawableText(chart_.bars[bar].label); }
 
-  void addTextBox(const TextBox& box, std::size_t index) {
-    if (box.y >= chart_.height || box.x >= chart_.width) return;
-    const std::string text = drawableText(box.text.text);
-    const double lineHeight = measure("", box.text.font).lineHeight;
-    std::vector<std::string> lines;
-    double width = box.width;
-    if (width > 0) {
-      lines = wrap(text, box.text.font, width, linesUntilBottom(box.y, lineHeight));
-    } else {
-      lines = {text};
-      width = measure(text, box.text.font).width + kBoxSlack;
+  // Across under their bars when every label fits so, broken at blanks
+  // only; else reading upwards, in the shortest band that holds whole every
+  // label the tallest band allowed could (the others are shortened). When
+  // upward labels are too many to stand side by side, every few bars has
+  // its label: every 2nd, 5th, 10th, 20th... The plot area gives up height
+  // for a band taller than the room under it.
+  LabelPlan planLabels() {
+    LabelPlan plan;
+    const std::size_t count = chart_.bars.size();
+    if (count == 0) return plan;
+    const double lineHeight = measure("", chart_.labelFont).lineHeight;
+    const TextWidth widthOf = widthIn(chart_.labelFont);
+    const double room = std::max(0.0, xTitleTop_ - kLabelTitleGap - labelsTop());
+    const double most = std::max(room, chart_.height * kMostLabelShare);
+    const double slot = slotWidth();
+    plan.across = slot - kLabelGap;
+    // No label fits a slot narrower than a line is high: then none is measured.
+    bool across = plan.across >= lineHeight;
+    const auto mostLines = std::max<std::size_t>(
+        1, lineHeight > 0 ? static_cast<std::size_t>(std::min(most / lineHeight, 1000.0)) : 1);
+    plan.lines = 1;
+    for (std::size_t i = 0; i < count && across; ++i) {
+      const std::size_t lines = wholeLines(labelText(i), plan.across, widthOf, mostLines);
+      across = lines > 0;
+      plan.lines = std::max(plan.lines, lines);
     }
-    TextItem item =
-        textItem(box.text, std::move(lines), lineHeight, "Etichetta " + std::to_string(index + 1));
-    const double height = box.height > 0 ? box.height : lineHeight * double(item.lines.size());
-    item.box = {box.x, box.y, width, height};
-    item.align = box.align;
-    picture_.items.emplace_back(std::move(item));
+    if (across) {
+      plan.band = std::max(room, lineHeight * double(plan.lines));
+    } else {
+      plan.upward = true;
+      plan.step = niceStep((lineHeight + kLabelGap) / slot, count);
+      plan.across = slot * double(plan.step) - kLabelGap;
+      plan.lines = std::clamp<std::size_t>(
+          lineHeight > 0 ? static_cast<std::size_t>(plan.across / lineHeight) : 1, 1,
+          kMaxUpwardLines);
+      // The labels too long to be whole even in the tallest band are
+      // shortened in the band the others need.
+      std::vector<std::string> whole;
+      for (std::size_t i = 0; i < count; i += plan.step) {
+        std::string text = labelText(i);
+        if (wholeLines(text, most, widthOf, plan.lines) > 0) whole.push_back(std::move(text));
+      }
+      const auto allWhole = [&](double length) {
+        return std::all_of(whole.begin(), whole.end(), [&](const std::string& text) {
+          return wholeLines(text, length, widthOf, plan.lines) > 0;
+        });
+      };
+      double low = room;
+      double high = most;
+      if (allWhole(low)) {
+        high = low;
+      } else {
+        while (high - low > 0.5) {
+          const double middle = (low + high) / 2;
+          (allWhole(middle) ? high : low) = middle;
+        }
+      }
+      plan.band = high;
+    }
+    const auto taken = static_cast<int>(std::ceil(plan.band - room));
+    plot_.height = std::max(1, plot_.height - std::max(0, taken));
+    return plan;
   }
 
-  void addLegend(const Legend& legend) {
+  void addLabels(const LabelPlan& plan) {
+    const double lineHeight = measure("", chart_.labelFont).lineHeight;
+    const double slot = slotWidth();
+    for (std::size_t i = 0; i < chart_.bars.size(); i += plan.step) {
+      const std::string text = labelText(i);
+      const double length = plan.upward ? plan.band : plan.across;
+      auto lines =
+          wrapText(text, length, widthIn(chart_.labelFont), plan.lines, LongWords::Shorten).lines;
+      TextItem item = textItem(ChartText{text, chart_.labelFont, kDefaultTextColour},
+                               std::move(lines), lineHeight, "Etichetta " + std::to_string(i + 1));
+      const double centre = plotLeft() + slot * (double(i) + 0.5);
+      const double thickness = lineHeight * double(item.lines.size());
+      if (plan.upward) {
+        // Read from the bottom up, ending under the axis.
+        item.box = {centre - thickness / 2, labelsTop(), thickness, plan.band};
+        item.align = Align::Right;
+        item.upward = true;
+      } else {
+        item.box = {centre - plan.across / 2, labelsTop(), plan.across, thickness};
+        item.align = Align::Centre;
+      }
+      picture_.items.emplace_back(std::move(item));
+    }
+  }
+
+  // One entry of the legend, its key at the left of its column and its lines
+  // beside it; the height it takes.
+  double addLegendEntry(const Legend& legend, std::size_t index, double left, double top,
+                        std::vector<std::string> lines) {
     const double lineHeight = measure("", legend.font).lineHeight;
     const double keySize = std::round(legend.font.size);
-    const double keyLeft = legend.x + kLegendPadding;
+    const double keyLeft = left + kLegendPadding;
+    RectItem keyBox;
+    keyBox.box = {keyLeft, std::round(top + (lineHeight - keySize) / 2), keySize, keySize};
+    keyBox.fill = legend.keys[index].colour;
+    keyBox.name = "Legenda " + std::to_string(index + 1);
+    picture_.items.emplace_back(std::move(keyBox));
+    const std::string label = drawableText(legend.keys[index].label);
     const double textLeft = keyLeft + keySize + kLegendKeyTextGap;
-    const double textWidth = std::max(chart_.width - textLeft - kLegendPadding, 4 * keySize);
-    double top = legend.y + kLegendPadding;
-    for (std::size_t i = 0; i < legend.keys.size() && top < chart_.height; ++i) {
-      const LegendKey& key = legend.keys[i];
-      RectItem keyBox;
-      keyBox.box = {keyLeft, std::round(top + (lineHeight - keySize) / 2), keySize, keySize};
-      keyBox.fill = key.colour;
-      keyBox.name = "Legenda " + std::to_string(i + 1);
-      picture_.items.emplace_back(std::move(keyBox));
+    TextItem text = textItem(ChartText{label, legend.font, kDefaultTextColour}, std::move(lines),
+                             lineHeight, "Voce legenda " + std::to_string(index + 1));
+    const double height = lineHeight * double(text.lines.size());
+    text.box = {textLeft, top, std::max(entryTextWidth_, 0.0), height};
+    text.align = Align::Left;
+    picture_.items.emplace_back(std::move(text));
+    return std::max(height, keySize);
+  }
 
-      const std::string label = drawableText(key.label);
-      auto lines = wrap(label, legend.font, textWidth,
-                        std::min<std::size_t>(3, linesUntilBottom(top, lineHeight)));
-      TextItem text = textItem(ChartText{label, legend.font, kDefaultTextColour}, std::move(lines),
-                               lineHeight, "Voce legenda " + std::to_string(i + 1));
-      const double height = lineHeight * double(text.lines.size());
-      text.box = {textLeft, top, textWidth, height};
-      text.align = Align::Left;
-      picture_.items.emplace_back(std::move(text));
-      top += std::max(height, keySize) + kLegendEntryGap;
+  // A single column of entries, each over as many lines as it takes (up to
+  // a few), when it fits the chart's height; false, adding nothing, if not.
+  bool addLegendColumn(const Legend& legend, double top, double bottom) {
+    const double keySize = std::round(legend.font.size);
+    entryTextWidth_ = std::max(
+        chart_.width - kLegendPadding - (legend.x + kLegendPadding + keySize + kLegendKeyTextGap),
+        4 * keySize);
+    const double lineHeight = measure("", legend.font).lineHeight;
+    std::vector<std::vector<std::string>> entries;
+    for (double y = top; const LegendKey& key : legend.keys) {
+      entries.push_back(
+          wrap(drawableText(key.label), legend.font, entryTextWidth_, kMaxEntryLines));
+      y += std::max(lineHeight * double(entries.back().size()), keySize);
+      if (y > bottom) return false;
+      y += kLegendEntryGap;
     }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      top += addLegendEntry(legend, i, legend.x, top, std::move(entries[i])) + kLegendEntryGap;
+    }
+    return true;
+  }
+
+  // The entries in one column if they fit it; else one line each (shortened
+  // where too long) in as many columns as they need, which may reach left
+  // as far as the plot area. When even the most columns that leave each
+  // entry some room cannot hold them all, the last line says how many are
+  // left out.
+  void addLegend(const Legend& legend) {
+    const std::size_t count = legend.keys.size();
+    const double top = legend.y + kLegendPadding;
+    const double bottom = chart_.height - kLegendPadding;
+    if (count == 0 || addLegendColumn(legend, top, bottom)) return;
+    const double lineHeight = measure("", legend.font).lineHeight;
+    const double keySize = std::round(legend.font.size);
+    const double pitch = std::max(lineHeight, keySize) + kLegendEntryGap;
+    const auto rows = static_cast<std::size_t>(
+        std::clamp(std::floor((bottom - top + kLegendEntryGap) / pitch), 1.0, 1e6));
+    std::size_t columns = (count + rows - 1) / rows;
+    const double left = columns > 1 ? std::min(legend.x, plotRight() + kLegendPlotGap) : legend.x;
+    const double right = chart_.width - kLegendPadding;
+    const double narrowest = keySize * (1 + kLeastEntryText) + kLegendKeyTextGap + kLegendPadding;
+    const auto most =
+        static_cast<std::size_t>(std::clamp(std::floor((right - left) / narrowest), 1.0, 1e6));
+    std::size_t perColumn = (count + columns - 1) / columns;
+    std::size_t shown = count;
+    if (columns > most) {
+      columns = most;
+      perColumn = rows - 1;
+      shown = columns * perColumn;
+    }
+    const double columnWidth = (right - left) / double(columns);
+    entryTextWidth_ = columnWidth - (kLegendPadding + keySize + kLegendKeyTextGap);
+    const TextWidth widthOf = widthIn(legend.font);
+    for (std::size_t i = 0; i < shown; ++i) {
+      auto line = wrapText(drawableText(legend.keys[i].label), entryTextWidth_, widthOf, 1,
+                           LongWords::Shorten)
+                      .lines;
+      addLegendEntry(legend, i, left + columnWidth * double(i / perColumn),
+                     top + pitch * double(i % perColumn), std::move(line));
+    }
+    if (shown == count) return;
+    const std::string more = std::string(kMoreEntries) + std::to_string(count - shown);
+    const double width = right - left - kLegendPadding;
+    TextItem text = textItem(ChartText{more, legend.font, kDefaultTextColour},
+                             wrapText(more, width, widthOf, 1, LongWords::Shorten).lines,
+                             lineHeight, "Voce legenda " + std::to_string(shown + 1));
+    text.box = {left + kLegendPadding, top + pitch * double(perColumn), width, lineHeight};
+    text.align = Align::Left;
+    picture_.items.emplace_back(std::move(text));
   }
 
   const ChartModel& chart_;
   TextMeasurer& measurer_;
+  PlotArea plot_;  // the model's, less the height the labels take
   DisplayList picture_;
+  std::vector<std::string> xTitleLines_;
+  double xTitleLineHeight_ = 0;
+  double xTitleTop_ = 0;
+  double entryTextWidth_ = 0;  // of the legend entries being added
 };
 
 }  // namespace

@@ -21,8 +21,9 @@ class TextMeasurer {
 };
 
 /// Lays a chart out as the picture every file format draws: background,
-/// grid, bars, axes with their ticks and titles, the chart title, the free
-/// text boxes and the legend, in painting order.
+/// grid, bars, axes with their ticks and titles, the chart title, the bars'
+/// labels and the legend, in painting order. No text is cut without a "…"
+/// at the cut, and no two labels overlap.
 DisplayList layoutChart(const ChartModel& chart, TextMeasurer& measurer);
 
 }  // namespace tavrik::chart

@@ -32,18 +32,6 @@ struct ChartText {
   Colour colour = kDefaultTextColour;
 };
 
-/// A text placed freely on the chart, its box's top left corner at (x, y).
-/// A width or height of 0 means "as large as the text"; a text wider than a
-/// set width wraps onto further lines inside it.
-struct TextBox {
-  double x = 0;
-  double y = 0;
-  ChartText text;
-  double width = 0;
-  double height = 0;
-  Align align = Align::Left;
-};
-
 /// The rectangle the bars are drawn in, with its fill and grid colours.
 struct PlotArea {
   int x = 0;
@@ -55,9 +43,11 @@ struct PlotArea {
   Colour verticalGrid = kNoColour;
 };
 
+/// A bar with the label written under it.
 struct Bar {
   double value = 0;
   Colour colour = 0;
+  std::string label;
 };
 
 struct LegendKey {
@@ -65,7 +55,8 @@ struct LegendKey {
   Colour colour = 0;
 };
 
-/// A legend whose keys are stacked from its top left corner downwards.
+/// A legend whose keys are stacked from its top left corner downwards, in
+/// more columns (reaching left towards the plot area) when one is too short.
 struct Legend {
   double x = 0;
   double y = 0;
@@ -74,8 +65,10 @@ struct Legend {
 };
 
 /// A bar chart: one layer of bars in a plot area with a self-scaling value
-/// axis, titles, free text boxes and an optional legend. It only describes
-/// the chart; laying it out and writing it are done elsewhere.
+/// axis, the bars' labels under it, titles and an optional legend. The plot
+/// area is the most the bars may take: labels that need more room than
+/// there is below it take some of its height. It only describes the chart;
+/// laying it out and writing it are done elsewhere.
 struct ChartModel {
   int width = 0;
   int height = 0;
@@ -87,7 +80,7 @@ struct ChartModel {
   ChartText yAxisTitle;
   std::vector<Bar> bars;
   double barGap = 0.2;  // fraction of each bar's slot left empty
-  std::vector<TextBox> texts;
+  Font labelFont;       // of the bars' labels
   std::optional<Legend> legend;
 };
 

@@ -81,25 +81,50 @@ bool isDropped(char32_t c) {
 
 bool isContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
 
-// The longest prefix of word, cut between characters, that fits maxWidth;
-// at least one character, so that every line makes progress.
-std::size_t fittingPrefix(std::string_view word, double maxWidth, const TextWidth& widthOf) {
-  std::vector<std::size_t> ends;
+// The longest prefix of word, cut between characters, whose width with
+// `suffix` after it fits maxWidth; at least one character if atLeastOne, so
+// that every line makes progress, else possibly none.
+std::size_t fittingPrefix(std::string_view word, double maxWidth, const TextWidth& widthOf,
+                          std::string_view suffix, bool atLeastOne) {
+  std::vector<std::size_t> ends{0};
   for (std::size_t i = 1; i <= word.size() && i <= kMaxLineBytes; ++i) {
     if (i == word.size() || !isContinuation(word[i])) ends.push_back(i);
   }
-  if (ends.empty()) return word.size();
-  std::size_t low = 0;  // ends[low] always accepted
+  std::size_t low = atLeastOne && ends.size() > 1 ? 1 : 0;  // ends[low] always accepted
   std::size_t high = ends.size();
   while (high - low > 1) {
     const std::size_t middle = low + (high - low) / 2;
-    if (widthOf(word.substr(0, ends[middle])) <= maxWidth) {
+    if (widthOf(std::string(word.substr(0, ends[middle])) + std::string(suffix)) <= maxWidth) {
       low = middle;
     } else {
       high = middle;
     }
   }
   return ends[low];
+}
+
+bool fitsWhole(std::string_view text, double maxWidth, const TextWidth& widthOf) {
+  return text.size() <= kMaxLineBytes && widthOf(text) <= maxWidth;
+}
+
+std::string_view trimmedEnd(std::string_view text) {
+  const std::size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+// The end of the words from `start` on that fit one line: `start` itself
+// when the first of them alone is too wide.
+std::size_t lineOfWords(std::string_view text, std::size_t start, double maxWidth,
+                        const TextWidth& widthOf) {
+  std::size_t lineEnd = start;
+  while (lineEnd < text.size()) {
+    const std::size_t wordStart = text.find_first_not_of(' ', lineEnd);
+    if (wordStart == std::string_view::npos) break;
+    const std::size_t wordEnd = std::min(text.find(' ', wordStart), text.size());
+    if (!fitsWhole(text.substr(start, wordEnd - start), maxWidth, widthOf)) break;
+    lineEnd = wordEnd;
+  }
+  return lineEnd;
 }
 
 }  // namespace
@@ -124,36 +149,58 @@ std::string drawableText(std::string_view text) {
   return out;
 }
 
-std::vector<std::string> wrapText(std::string_view text, double maxWidth, const TextWidth& widthOf,
-                                  std::size_t maxLines) {
+WrappedText wrapText(std::string_view text, double maxWidth, const TextWidth& widthOf,
+                     std::size_t maxLines, LongWords longWords) {
   maxLines = std::max<std::size_t>(maxLines, 1);
-  if (!(maxWidth > 0) || (text.size() <= kMaxLineBytes && widthOf(text) <= maxWidth)) {
-    return {std::string(text)};
-  }
-  std::vector<std::string> lines;
+  if (!(maxWidth > 0) || fitsWhole(text, maxWidth, widthOf)) return {{std::string(text)}, false};
+  WrappedText wrapped;
+  std::vector<std::string>& lines = wrapped.lines;
   std::size_t start = text.find_first_not_of(' ');
-  while (start != std::string_view::npos && lines.size() < maxLines) {
-    // Take words while the line from `start` to the end of the word fits.
-    std::size_t lineEnd = start;
-    std::size_t cursor = start;
-    while (cursor < text.size()) {
-      const std::size_t wordStart = text.find_first_not_of(' ', cursor);
-      if (wordStart == std::string_view::npos) break;
-      const std::size_t wordEnd = std::min(text.find(' ', wordStart), text.size());
-      const std::size_t length = wordEnd - start;
-      if (length > kMaxLineBytes || widthOf(text.substr(start, length)) > maxWidth) break;
-      lineEnd = wordEnd;
-      cursor = wordEnd;
+  while (start != std::string_view::npos) {
+    if (lines.size() + 1 == maxLines) {
+      // The last line there is room for: the rest, shortened if need be.
+      const std::string_view rest = trimmedEnd(text.substr(start));
+      const bool fits = fitsWhole(rest, maxWidth, widthOf);
+      lines.push_back(fits ? std::string(rest) : shortenText(rest, maxWidth, widthOf));
+      wrapped.shortened = !fits;
+      return wrapped;
     }
-    if (lineEnd == start) {
+    std::size_t lineEnd = lineOfWords(text, start, maxWidth, widthOf);
+    if (lineEnd > start) {
+      lines.emplace_back(text.substr(start, lineEnd - start));
+    } else {
       const std::size_t wordEnd = std::min(text.find(' ', start), text.size());
-      lineEnd = start + fittingPrefix(text.substr(start, wordEnd - start), maxWidth, widthOf);
+      const std::string_view word = text.substr(start, wordEnd - start);
+      if (longWords == LongWords::Shorten) {
+        lines.push_back(shortenText(word, maxWidth, widthOf));
+        wrapped.shortened = true;
+        lineEnd = wordEnd;
+      } else {
+        lineEnd = start + fittingPrefix(word, maxWidth, widthOf, {}, true);
+        lines.emplace_back(text.substr(start, lineEnd - start));
+      }
     }
-    lines.emplace_back(text.substr(start, lineEnd - start));
     start = text.find_first_not_of(' ', lineEnd);
   }
   if (lines.empty()) lines.emplace_back();
-  return lines;
+  return wrapped;
+}
+
+std::size_t wholeLines(std::string_view text, double maxWidth, const TextWidth& widthOf,
+                       std::size_t most) {
+  if (!(maxWidth > 0) || fitsWhole(text, maxWidth, widthOf)) return most > 0 ? 1 : 0;
+  std::size_t lines = 0;
+  for (std::size_t start = text.find_first_not_of(' '); start != std::string_view::npos; ++lines) {
+    const std::size_t lineEnd = lineOfWords(text, start, maxWidth, widthOf);
+    if (lines == most || lineEnd == start) return 0;
+    start = text.find_first_not_of(' ', lineEnd);
+  }
+  return std::max<std::size_t>(lines, 1);  // blanks alone: one empty line
+}
+
+std::string shortenText(std::string_view text, double maxWidth, const TextWidth& widthOf) {
+  const std::size_t kept = fittingPrefix(text, maxWidth, widthOf, kEllipsis, false);
+  return std::string(trimmedEnd(text.substr(0, kept))) + std::string(kEllipsis);
 }
 
 }  // namespace tavrik::chart

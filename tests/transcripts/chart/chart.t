@@ -6,7 +6,7 @@ Supportate:
 .pptx
 
 Inerisci l'esetnsione del file del grafico :
-=== A chart from start to end: a value that is not a number, or has more after it on its line, is asked again; -0.5 is a value, -7 ends the data; a file that has the second's name keeps its bytes.
+=== A chart from start to end: a value that is not a number, or has more after it on its line, is asked again; -0.5 is a value, -7 ends the data; a file that has the second's name keeps its bytes, and the last line names the file the chart went to.
 --- given grafico_OiSmbIR6g6a0.png
 non toccare
 --- dialogue
@@ -36,7 +36,7 @@ Inserire la leggenda (y o no):{y}
 
 <FORMAT>{.png}
 
-Grafico salvato
+Grafico salvato in grafico_m1592JMCD8eB.png
 <PROMPT>
 --- expect grafico_OiSmbIR6g6a0.png
 non toccare

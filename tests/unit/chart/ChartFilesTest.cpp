@@ -26,26 +26,46 @@ std::string environment(const char* name) {
 }
 
 #ifndef _WIN32
-// A PNG of the chart's size, with each bar's colour near its foot and the background's.
-void expectPng(const std::string& path, const ChartModel& chart, int tolerance) {
+// A PNG of the chart's size, with each bar's colour near its foot (given to `feet`) and the
+// background's.
+void expectPng(const std::string& path, const ChartModel& chart, int tolerance,
+               std::vector<Colour>* feet = nullptr) {
   cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
   const auto* pixels = reinterpret_cast<const Colour*>(cairo_image_surface_get_data(png));
   const auto expectAt = [&](double x, double y, Colour colour) {  // rows unpadded at these widths
-    const Colour pixel = pixels[int(y) * chart.width + int(x)];
+    const Colour pixel = pixels[int(y) * chart.width + int(x)] & 0xFFFFFF;
     for (int at : {0, 8, 16}) EXPECT_NEAR(pixel >> at & 0xFF, colour >> at & 0xFF, tolerance) << x;
+    return pixel;
   };
   ASSERT_EQ(cairo_image_surface_get_width(png), chart.width);
   ASSERT_EQ(cairo_image_surface_get_height(png), chart.height);
   const double slot = double(chart.plot.width) / double(chart.bars.size());
   const double foot = chart.plot.y + chart.plot.height - 20;
-  for (std::size_t i = 0; i < chart.bars.size(); ++i)
-    expectAt(chart.plot.x + slot * (double(i) + 0.5), foot, chart.bars[i].colour);
+  for (std::size_t i = 0; i < chart.bars.size(); ++i) {
+    const Colour pixel = expectAt(chart.plot.x + slot * (double(i) + 0.5), foot, chart.bars[i].colour);
+    if (feet != nullptr) feet->push_back(pixel);
+  }
   expectAt(chart.width - 10, chart.height / 2, 0x0A9FA6);  // the background
   expectAt(0, chart.height / 2, 0xEEAD00);                 // and its edge
   cairo_surface_destroy(png);
 }
 
 #endif
+
+// Charts whose labels cannot all lie across their bars, one of them too long for any room.
+ChartRequest crowded(std::size_t count, WithLegend legend) {
+  ChartRequest request{"Giorni", "Giorno", "Valore", {}, {}, legend};
+  for (std::size_t i = 0; i < count; ++i) {
+    request.values.push_back(double(i * 37 % 100 + 1));
+    request.labels.push_back(i == 6 ? "Una etichetta davvero troppo lunga per stare sotto la sua barra"
+                                    : "Giorno " + std::to_string(i + 1));
+  }
+  return request;
+}
+const std::tuple<std::string, std::size_t, WithLegend> kCrowded[] = {
+    {"affollato-40.pptx", 40, WithLegend::Yes},
+    {"affollato-10000.pptx", 10000, WithLegend::Yes},
+    {"affollato-10000-senza.pptx", 10000, WithLegend::No}};
 
 class ChartFiles : public testing::Test {
  protected:
@@ -58,8 +78,11 @@ class ChartFiles : public testing::Test {
     const std::vector<std::string> labels = {"Gennaio", "Febbraio, con un nome lungo", "Marzo"};
     const ChartRequest request{
         "Entrate & <uscite> \"2026\"", "Mese", "Euro", {120, 340.5, 45}, labels, WithLegend::Yes};
-    const ChartModel chart = buildBarChart(request, barColours(1765000000, 3));
-    const std::string name = "grafico" + std::string(extension);
+    return write("grafico" + std::string(extension), request);
+  }
+  ChartModel write(const std::string& name, const ChartRequest& request, std::uint32_t seed = 1765000000) {
+    const ChartModel chart = buildBarChart(request, barColours(seed, request.values.size()));
+    const std::string extension = name.substr(name.rfind('.'));
     if (const std::string from = environment("TAVRIK_CHART_FILES_DIR"); !from.empty()) {
       fs::copy_file(fs::path(from) / name, fs::path(dir_) / name);  // written by the Windows build
       return chart;
@@ -81,6 +104,7 @@ TEST_F(ChartFiles, EveryFormatIsWritten) {
     write(extension);
     EXPECT_GT(fs::file_size(dir_ + "/grafico" + std::string(extension)), 1000u) << extension;
   }
+  for (const auto& [name, count, legend] : kCrowded) write(name, crowded(count, legend));
 }
 #else
 
@@ -130,6 +154,102 @@ TEST_F(ChartFiles, PptxIsAZipOfWellFormedXmlWithOneShapePerBar) {
     char fill[32];
     std::snprintf(fill, sizeof fill, "<a:srgbClr val=\"%06X\"/>", chart.bars[i].colour);
     EXPECT_NE(shape.find(fill, shape.find("prst=\"rect\"")), std::string::npos) << shape;
+  }
+}
+
+double right(const Box& box) { return box.x + box.width; }
+double bottom(const Box& box) { return box.y + box.height; }
+
+// The number in its name, its box on the page in pixels, its lines joined by blanks.
+struct Shape { std::size_t number; Box box; bool upward; std::string text; };
+
+// The text shapes of a slide whose names begin with `prefix`.
+std::vector<Shape> shapes(const std::string& slide, const std::string& prefix) {
+  std::vector<Shape> found;
+  const std::string name = "name=\"" + prefix;
+  for (auto at = slide.find(name); at != std::string::npos; at = slide.find(name, at + 1)) {
+    const std::string xml = slide.substr(at, slide.find("</p:sp>", at) - at);
+    double x = 0, y = 0, w = 0, h = 0;  // EMU
+    std::sscanf(xml.c_str() + xml.find("<a:off"), "<a:off x=\"%lf\" y=\"%lf\"/><a:ext cx=\"%lf\" cy=\"%lf\"",
+                &x, &y, &w, &h);
+    Shape shape{std::stoul(xml.substr(name.size())), {x, y, w, h}, xml.find("rot=\"16200000\"") != xml.npos, ""};
+    if (shape.upward) shape.box = {x + (w - h) / 2, y + (h - w) / 2, h, w};  // turned about its centre
+    shape.box = {shape.box.x / 12700, shape.box.y / 12700, shape.box.width / 12700, shape.box.height / 12700};
+    for (auto t = xml.find("<a:t>"); t != std::string::npos; t = xml.find("<a:t>", t + 1))
+      shape.text.append(shape.text.empty() ? "" : " ").append(xml, t + 5, xml.find("</a:t>", t) - t - 5);
+    found.push_back(shape);
+  }
+  return found;
+}
+
+// 40 bars and 10,000: every label inside the chart and clear of the others, whole or
+// reading upwards and ending in "…"; every legend entry whole or ending in "…", in order,
+// or the last line telling how many are left out.
+TEST_F(ChartFiles, CrowdedLabelsAndLegendsKeepInsideApartAndWholeOrSayWhereTheyAreCut) {
+  for (const auto& [name, count, legend] : kCrowded) {
+    SCOPED_TRACE(name);
+    const ChartRequest request = crowded(count, legend);
+    const ChartModel chart = write(name, request);
+    const std::string unzip = "cd " + dir_ + " && unzip -p " + name + " ppt/slides/slide1.xml >slide.xml";
+    ASSERT_EQ(std::system(unzip.c_str()), 0);
+    std::ifstream file(dir_ + "/slide.xml");
+    const std::string slide{std::istreambuf_iterator<char>(file), {}};
+    const auto inside = [&](const Box& b) {
+      return b.x > -1e-3 && b.y > -1e-3 && right(b) < chart.width + 1e-3 && bottom(b) < chart.height + 1e-3;
+    };
+    const auto whole = [&](const Shape& shape) { return shape.text == request.labels[shape.number - 1]; };
+    const auto labels = shapes(slide, "Etichetta ");
+    ASSERT_GE(labels.size(), 10u);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      const Box& box = labels[i].box;
+      const bool cutUpward = labels[i].upward && labels[i].text.ends_with("\u2026");
+      EXPECT_TRUE(inside(box) && (whole(labels[i]) || cutUpward)) << labels[i].text;
+      for (std::size_t j = 0; j < i; ++j) {
+        const Box& other = labels[j].box;
+        EXPECT_TRUE(right(box) < other.x + 1e-3 || right(other) < box.x + 1e-3 ||
+                    bottom(box) < other.y + 1e-3 || bottom(other) < box.y + 1e-3)
+            << labels[i].text << " on " << labels[j].text;
+      }
+    }
+    const auto entries = shapes(slide, "Voce legenda ");
+    ASSERT_EQ(entries.empty(), legend == WithLegend::No);
+    const bool cut = !entries.empty() && entries.back().text.starts_with("\u2026 e altri ");
+    const std::size_t listed = entries.size() - cut;
+    const std::string more = "\u2026 e altri " + std::to_string(count - listed);
+    EXPECT_TRUE(entries.empty() || (cut ? entries.back().text == more : listed == count)) << more;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      EXPECT_TRUE(inside(entries[i].box) && (i == listed || entries[i].number == i + 1)) << entries[i].text;
+      EXPECT_TRUE(i == listed || whole(entries[i]) || entries[i].text.ends_with("\u2026")) << entries[i].text;
+    }
+  }
+}
+
+using ChartColours = ChartFiles;  // its own files, never the Windows build's
+
+// Over 300 seconds, in the PNG: every bar's colour 25 or more from the background, the first
+// 12 bars' 15 or more from each other, each the engine's next three draws that are so.
+TEST_F(ChartColours, BarsKeepClearOfTheBackgroundAndTheFirst12OfEachOther) {
+  EXPECT_NEAR(colourDistance(0xFFFFFF, 0x000000), 100, 0.01);     // L* 100 and 0
+  EXPECT_NEAR(colourDistance(0xFF0000, 0x000000), 117.34, 0.05);  // red: L* 53.24, a* 80.09, b* 67.20
+  const ChartRequest request{"", "", "", std::vector<double>(14, 1), std::vector<std::string>(14, "x"), {}};
+  for (std::uint32_t seed = 1765000000; seed < 1765000300; ++seed) {
+    std::vector<Colour> bars;
+    expectPng(dir_ + "/colori.png", write("colori.png", request, seed), 0, &bars);
+    std::mt19937 engine(seed);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+      const auto breaksRule = [&](Colour colour) {
+        bool close = colourDistance(colour, 0x0A9FA6) < 25;
+        for (std::size_t j = 0; j < i && i < 12; ++j) close = close || colourDistance(colour, bars[j]) < 15;
+        return close;
+      };
+      for (;;) {
+        const Colour red = engine() % 256, green = engine() % 256;
+        const Colour drawn = red << 16 | green << 8 | engine() % 256;
+        if (drawn == bars[i]) break;
+        ASSERT_TRUE(breaksRule(drawn)) << seed << " skipped " << drawn << " for bar " << i;
+      }
+      EXPECT_FALSE(breaksRule(bars[i])) << seed << " bar " << i;
+    }
   }
 }
 
