@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "calc/ExpressionEvaluator.hpp"
 
@@ -29,7 +30,7 @@ std::string nestedExpression(std::size_t length) {
 }
 
 void measure(benchmark::State& state, const std::string& text) {
-  if (!tavrik::calc::evaluateExpression(text)) {
+  if (!std::holds_alternative<double>(tavrik::calc::evaluateExpression(text))) {
     state.SkipWithError("the expression is not valid");
     return;
   }

@@ -26,6 +26,7 @@ class DataOnlySystem final : public tavrik::Terminal, public tavrik::System {
   void setColours(tavrik::ConsoleColours) override {}
   void waitForKey() override {}
   bool isInteractive() const override { return false; }
+  void setInputHidden(bool) override {}
   bool isReachable(std::string_view) override { return false; }
   void openPage(std::string_view) override {}
   void startNewInstance() override {}

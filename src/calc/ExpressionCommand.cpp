@@ -1,5 +1,3 @@
-#include <optional>
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -23,18 +21,17 @@ constexpr std::string_view kInvalidExpression = "Errore: espressione non valida.
 // Modes from this value up evaluate a whole expression.
 constexpr int kFirstComplexMode = 2;
 
-// One word, so the expression ends at the first blank; the rest of the line
-// stays in the input.
+// The rest of the line is the expression, blanks and all: "2 + 3" is 5.
 void runComplexMode(Console& console) {
   console.write(kExpressionPrompt);
-  const std::string expression = console.readWord();
-  const std::optional<double> value = evaluateExpression(expression);
-  if (!value) {
-    writeMessageLine(console, kInvalidExpression);
+  const std::variant<double, ExpressionError> value = evaluateExpression(console.readRestOfLine());
+  if (const auto* error = std::get_if<ExpressionError>(&value)) {
+    writeMessageLine(console, *error == ExpressionError::DivisionByZero ? msg::kDivisionByZero
+                                                                        : kInvalidExpression);
     return;
   }
   console.write(kResult);
-  console.write(*value);
+  console.write(std::get<double>(value));
   console.endLine();
 }
 

@@ -16,6 +16,7 @@ constexpr char kOpenParenthesis = '(';
 constexpr char kNegate = '~';
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isBinaryOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
 
 int precedenceOf(char op) {
@@ -70,10 +71,15 @@ double valueOfNumber(std::string_view number) {
 
 class Evaluator {
  public:
-  std::optional<double> run(std::string_view text) {
+  std::variant<double, ExpressionError> run(std::string_view text) {
+    constexpr ExpressionError kInvalid = ExpressionError::NotAnExpression;
     bool expectOperand = true;
     for (std::size_t i = 0; i < text.size();) {
       const char c = text[i];
+      if (isBlank(c)) {
+        ++i;
+        continue;
+      }
       if (expectOperand) {
         if (const std::size_t length = scanNumber(text, i)) {
           values_.push_back(valueOfNumber(text.substr(i, length)));
@@ -86,7 +92,7 @@ class Evaluator {
         } else if (c == '-') {
           operators_.push_back(kNegate);
         } else if (c != '+') {
-          return std::nullopt;  // ")" "*" "/" or another character
+          return kInvalid;  // ")" "*" "/" or another character
         }
         ++i;
         continue;
@@ -97,17 +103,19 @@ class Evaluator {
         expectOperand = true;
       } else if (c == ')') {
         reduceWhile(1);
-        if (operators_.empty()) return std::nullopt;  // no "(" to close
+        if (operators_.empty()) return kInvalid;  // no "(" to close
         operators_.pop_back();
       } else {
-        return std::nullopt;  // an operand right after an operand, or another character
+        return kInvalid;  // an operand right after an operand, or another character
       }
       ++i;
     }
-    if (expectOperand) return std::nullopt;  // empty, or ending in an operator or "("
+    if (expectOperand) return kInvalid;  // empty, or ending in an operator or "("
     reduceWhile(1);
-    if (!operators_.empty()) return std::nullopt;  // a "(" left open
+    if (!operators_.empty()) return kInvalid;  // a "(" left open
     assert(values_.size() == 1 && "every operator consumed its operands");
+    // Judged only once the whole text is known to be an expression.
+    if (dividedByZero_) return ExpressionError::DivisionByZero;
     return values_.back();
   }
 
@@ -132,11 +140,15 @@ class Evaluator {
     }
     values_.pop_back();
     assert(!values_.empty() && "a binary operator always has a left operand");
+    // Every division is carried out, so a zero divisor is seen wherever it
+    // stands; the quotient's value no longer matters.
+    if (op == '/' && right == 0.0) dividedByZero_ = true;
     values_.back() = applyOperator(values_.back(), right, op);
   }
 
   std::vector<double> values_;
   std::vector<char> operators_;
+  bool dividedByZero_ = false;
 };
 
 }  // namespace
@@ -156,6 +168,8 @@ double applyOperator(double left, double right, char op) {
   }
 }
 
-std::optional<double> evaluateExpression(std::string_view text) { return Evaluator().run(text); }
+std::variant<double, ExpressionError> evaluateExpression(std::string_view text) {
+  return Evaluator().run(text);
+}
 
 }  // namespace tavrik::calc

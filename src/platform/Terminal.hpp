@@ -28,6 +28,22 @@ class Terminal {
   /// True when the output is shown on a terminal as it is written (not
   /// piped to a file or another program).
   virtual bool isInteractive() const = 0;
+  /// While hidden, what is typed at the terminal is not shown; the line end
+  /// still moves the cursor to a new line. Input that is not typed at a
+  /// terminal is read as always.
+  virtual void setInputHidden(bool hidden) = 0;
+};
+
+/// What is typed at the terminal is hidden while this lives (a key, say).
+class HiddenInput {
+ public:
+  explicit HiddenInput(Terminal& terminal) : terminal_(terminal) { terminal_.setInputHidden(true); }
+  ~HiddenInput() { terminal_.setInputHidden(false); }
+  HiddenInput(const HiddenInput&) = delete;
+  HiddenInput& operator=(const HiddenInput&) = delete;
+
+ private:
+  Terminal& terminal_;
 };
 
 }  // namespace tavrik

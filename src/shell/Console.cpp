@@ -107,6 +107,12 @@ std::string Console::readWord() {
   return word;
 }
 
+std::string Console::readRestOfLine() {
+  flushBeforeWaiting();
+  in_ >> std::ws;  // at the end of input, the read of the line fails
+  return readLine();
+}
+
 char Console::readChar() {
   flushBeforeWaiting();
   char c = 0;

@@ -47,6 +47,9 @@ class Console {
   std::string readCommandLine();
   /// One blank-delimited word (leading white space skipped).
   std::string readWord();
+  /// The rest of a line from its first non-blank character: leading white
+  /// space (empty lines too) skipped, then read as readLine().
+  std::string readRestOfLine();
   /// One non-blank character (leading white space skipped).
   char readChar();
 

@@ -1,5 +1,6 @@
 // The cipher's dialogue: the direction, the two file names and the key.
 #include "platform/Files.hpp"
+#include "platform/Terminal.hpp"
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
 #include "shell/Messages.hpp"
@@ -63,10 +64,18 @@ std::string ask(Console& console, std::string_view prompt) {
   return console.readWord();
 }
 
-void runDirection(Console& console, const Direction& direction) {
+// At a terminal the key is not shown as it is typed; a key typed ahead on
+// an earlier answer's line is already on the screen and read as it is.
+std::string askKey(Context& context, std::string_view prompt) {
+  const HiddenInput hidden(context.terminal);
+  return ask(context.console, prompt);
+}
+
+void runDirection(Context& context, const Direction& direction) {
+  Console& console = context.console;
   const std::string inputName = ask(console, direction.inputPrompt);
   const std::string outputName = ask(console, direction.outputPrompt);
-  const std::string key = ask(console, direction.keyPrompt);
+  const std::string key = askKey(context, direction.keyPrompt);
   console.endLine();
   // The input is looked at before anything else, so that its message comes
   // in its own place; the cipher checks it again as it opens it.
@@ -116,7 +125,7 @@ Flow runFileCipher(Context& context) {
     console.endLine();
     writeLine(console, kInvalidChoice);
   } else {
-    runDirection(console, *direction);
+    runDirection(context, *direction);
   }
   return Flow::Continue;
 }

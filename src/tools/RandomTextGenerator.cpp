@@ -60,12 +60,14 @@ void fillFromDraws(std::string& text, NextDraw next) {
 
 // The system's random source, asked for many words at a time: one request
 // per character would make a long password cost millions of system calls.
+// A short password asks for no more words than it has characters.
 class SecureDraws {
  public:
-  explicit SecureDraws(System& system) : system_(system) {}
+  SecureDraws(System& system, std::size_t wanted)
+      : system_(system), batch_(std::min(wanted, kBatchWords)), next_(batch_) {}
   std::uint32_t operator()() {
-    if (next_ == words_.size()) {
-      system_.secureRandom(words_);
+    if (next_ == batch_) {
+      system_.secureRandom(std::span(words_).first(batch_));
       next_ = 0;
     }
     return words_[next_++];
@@ -75,8 +77,31 @@ class SecureDraws {
   static constexpr std::size_t kBatchWords = 16384;
   System& system_;
   std::array<std::uint32_t, kBatchWords> words_{};
-  std::size_t next_ = kBatchWords;
+  std::size_t batch_;
+  std::size_t next_;
 };
+
+// From this length on a password holds a character of every class.
+constexpr std::size_t kEveryClassLength = 4;
+
+// The class of a password character as a bit: lower-case, upper-case,
+// digit, symbol.
+unsigned classBit(char c) {
+  if (c >= 'a' && c <= 'z') return 1;
+  if (c >= 'A' && c <= 'Z') return 2;
+  if (c >= '0' && c <= '9') return 4;
+  return 8;
+}
+
+bool holdsEveryClass(std::string_view text) {
+  constexpr unsigned kEveryClass = 15;
+  unsigned seen = 0;
+  for (const char c : text) {
+    seen |= classBit(c);
+    if (seen == kEveryClass) return true;
+  }
+  return false;
+}
 
 void showProgress(Context& context) {
   Console& console = context.console;
@@ -143,8 +168,12 @@ std::string generateCode(std::uint32_t seed, std::size_t length) {
 std::string generatePassword(System& system, std::size_t length) {
   std::string password(length, '\0');
   if (length == 0) return password;
-  SecureDraws draws(system);
-  fillFromDraws<kPasswordAlphabet>(password, std::ref(draws));
+  SecureDraws draws(system, length);
+  // Drawn again whole, never mended: mending one character would make some
+  // passwords more likely than others.
+  do {
+    fillFromDraws<kPasswordAlphabet>(password, std::ref(draws));
+  } while (length >= kEveryClassLength && !holdsEveryClass(password));
   return password;
 }
 

@@ -15,6 +15,9 @@ std::string generateCode(std::uint32_t seed, std::size_t length);
 
 /// Random text of `length` characters over a-z A-Z 0-9 ! @ # $ % ^ & * ( ),
 /// every 32-bit draw taken from the system's cryptographic random source.
+/// From 4 characters on it holds at least one lower-case letter, one
+/// upper-case letter, one digit and one symbol: a text that lacks one is
+/// drawn again whole, so every such text is equally likely.
 std::string generatePassword(System& system, std::size_t length);
 
 /// 'g': asks for a length and writes a code seeded from the clock.

@@ -14,17 +14,21 @@ wait_for() {  # until at least $2 (default 1) pane lines hold the text $1
   local tries=$TENTHS
   until (($(count_lines "$1") >= ${2:-1})); do ((tries-- > 0)) || return 1; sleep 0.1; done
 }
-# Keys (tmux names, or -l TEXT), once the editor or shell reads them one by one, not the driver.
-press() {
-  local tries=$((TENTHS * 2)) tty
-  tty=$("${TMUX_CMD[@]}" display-message -p -t main '#{pane_tty}')
-  until stty -F "$tty" -a 2>/dev/null | grep -q -- -icanon; do
-    ((tries-- > 0)) || fail "nothing reads the keys"
-    sleep 0.05
-  done
-  "${TMUX_CMD[@]}" send-keys -t main "$@"
+mode_holds() {  # the pane's terminal mode holds every stty word given (-icanon: keys one by one)
+  local mode word
+  mode=" $(stty -F "$("${TMUX_CMD[@]}" display-message -p -t main '#{pane_tty}')" -a 2>/dev/null |
+    tr -s '\n;' ' ') "
+  for word; do [[ $mode == *" $word "* ]] || return 1; done
 }
+wait_mode() {
+  local tries=$((TENTHS * 2))
+  until mode_holds "$@"; do ((tries-- > 0)) || fail "the terminal's mode never held $*"; sleep 0.05; done
+}
+# Keys (tmux names, or -l TEXT), once the editor or shell reads them one by one, not the driver.
+press() { wait_mode -icanon && "${TMUX_CMD[@]}" send-keys -t main "$@"; }
 type_line() { press -l -- "$1" && press Enter; }
+# A line typed once the terminal reads lines without echoing them.
+type_unseen() { wait_mode icanon -echo && "${TMUX_CMD[@]}" send-keys -t main -l -- "$1" && "${TMUX_CMD[@]}" send-keys -t main Enter; }
 # The program in a new pane on a new server (the last may still be ending); status, modes kept.
 start_program() {
   "${TMUX_CMD[@]}" kill-server &>/dev/null || true

@@ -10,7 +10,8 @@
 namespace tavrik {
 
 /// A console window and a system that only record each effect asked of them,
-/// one line in the words of a Windows console ("cls", "color 9e", "pause").
+/// one line in the words of a Windows console ("cls", "color 9e", "pause"),
+/// or in plain words where it has none ("input hidden", "input shown").
 class FakePlatform final : public Terminal, public System {
  public:
   std::vector<std::string> linesRun;  // every effect, in order
@@ -29,6 +30,9 @@ class FakePlatform final : public Terminal, public System {
   }
   void waitForKey() override { linesRun.emplace_back("pause"); }
   bool isInteractive() const override { return interactive; }
+  void setInputHidden(bool hidden) override {
+    linesRun.emplace_back(hidden ? "input hidden" : "input shown");
+  }
 
   bool isReachable(std::string_view host) override {
     linesRun.push_back("ping -n 1 " + std::string(host) + " > NUL");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The .exe at a console (Wine's, in a tmux pane): what is typed is read as
 # UTF-8 whatever the console's code page ("Forlì" gives the code of Forlì),
-# the pause waits for a key, and Ctrl-C ends the program with the status of
+# the pause waits for a key, the cipher's key is not shown (its line break
+# is) and ciphers as typed, and Ctrl-C ends the program with the status of
 # an interrupted Windows console program (0xC000013A; its low byte, 58).
 # usage: console.sh WINDOWS_EXE
 set -u
@@ -39,6 +40,16 @@ waitFor 'Codice fiscale: RSSMRA80A01D704D'
 type 'Path: ' x; waitFor 'Premere un tasto per continuare'
 sleep 0.5; [ -s "$work/status" ] && fail "the pause did not wait for a key"
 tmux send-keys -t "$session" q; waitStatus 0
+start
+printf 'Ciao\n' >"$work/chiaro.txt"
+type 'Path: ' n; type 'Decifrare un file' 1; type 'file di input: ' chiaro.txt
+type 'output cifrato: ' cifrato.bin; type 'chiave di cifratura: ' Segreta
+waitFor 'File processato correttamente.'
+tmux capture-pane -t "$session" -p -S -200 | grep -qF Segreta && fail "the key was shown"
+[ "$(tmux capture-pane -t "$session" -p -S -200 | grep -A3 -x 'Inserisci la chiave di cifratura: *')" = \
+  $'Inserisci la chiave di cifratura:\n\n\nFile processato correttamente.' ] || fail "lines after the key"
+[ "$(od -An -tx1 "$work/cifrato.bin" | tr -d ' \n')" = "$(python3 -c 'print(bytes(
+  b ^ b"Segreta"[i % 7] for i, b in enumerate(b"Ciao\n")).hex())')" ] || fail "not ciphered with the key"
 start
 type 'Path: ' a; waitFor 'utilizzare: '
 tmux send-keys -t "$session" C-c; waitStatus 58

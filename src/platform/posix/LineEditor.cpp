@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -116,6 +117,20 @@ int displayWidth(const std::string& text) {
   return width < 0 ? static_cast<int>(wide->size()) : width;
 }
 
+// A line as the terminal's line mode gives it, line end included; nullopt
+// when the input ends before any of it (Ctrl-D on an empty line).
+std::optional<std::string> readTerminalLine() {
+  std::string line;
+  char c = 0;
+  for (;;) {
+    const ssize_t count = ::read(STDIN_FILENO, &c, 1);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return line.empty() ? std::nullopt : std::optional(line);
+    line += c;
+    if (c == '\n') return line;
+  }
+}
+
 // The prompt is already on the screen, written by the console; the cursor
 // goes back to where it starts, and the editor draws the same text over it.
 void returnToPromptStart(const std::string& prompt) {
@@ -218,7 +233,14 @@ char* LineEditor::promptOf(editline* editor) {
 
 std::optional<std::string> LineEditor::readLine() {
   Console::LinePrompt prompt;
-  if (console_ != nullptr) prompt = console_->takeLinePrompt();
+  if (console_ != nullptr) {
+    // Whatever the program wrote is on the screen before the user types,
+    // the prompt too: the editor draws it over itself, the plain read
+    // leaves it as it is.
+    console_->flush();
+    prompt = console_->takeLinePrompt();
+  }
+  if (hidden_ && hidden_()) return readTerminalLine();
   prompt_ = std::move(prompt.text);
   const Libedit& edit = *libedit();
   edit.set(editor_, EL_HIST, edit.history, prompt.commandLine ? commandLines_ : answers_);

@@ -78,6 +78,11 @@ class LineEditor {
   /// Takes each prompt from the console and keeps its command lines.
   void attach(Console& console);
 
+  /// While `hidden` answers true, a line is read from the terminal as its
+  /// own line mode gives it, not through the editor, which would draw every
+  /// key typed.
+  void readPlainWhile(std::function<bool()> hidden) { hidden_ = std::move(hidden); }
+
  private:
   LineEditor();
   std::optional<std::string> readLine();
@@ -85,6 +90,7 @@ class LineEditor {
   static char* promptOf(editline* editor);
 
   Console* console_ = nullptr;
+  std::function<bool()> hidden_;
   editline* editor_ = nullptr;
   struct history* commandLines_ = nullptr;
   // Always empty: the answers to a command's own questions recall nothing.

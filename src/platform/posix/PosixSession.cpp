@@ -15,6 +15,7 @@ class PosixSession final : public Session {
   explicit PosixSession(std::ostream& out)
       : terminal_(out), editor_(LineEditor::openIfTerminal()), system_(terminal_) {
     terminal_.readKeysFrom(input());
+    if (editor_) editor_->readPlainWhile([this] { return terminal_.inputHidden(); });
   }
 
   // At a terminal every answer is read through the line editor; piped input

@@ -113,6 +113,22 @@ void PosixTerminal::waitForKey() {
   out_.flush();
 }
 
+void PosixTerminal::setInputHidden(bool hidden) {
+  inputHidden_ = hidden;
+  if (!hidden) {
+    if (shownMode_) ::tcsetattr(STDIN_FILENO, TCSANOW, &*shownMode_);
+    shownMode_.reset();
+    return;
+  }
+  termios mode{};
+  if (shownMode_ || ::isatty(STDIN_FILENO) != 1 || ::tcgetattr(STDIN_FILENO, &mode) != 0) return;
+  shownMode_ = mode;
+  // The terminal's own line mode reads the line; with ECHONL it echoes the
+  // line end alone, so what follows starts on a new line.
+  mode.c_lflag = (mode.c_lflag & static_cast<tcflag_t>(~ECHO)) | ICANON | ECHONL;
+  ::tcsetattr(STDIN_FILENO, TCSANOW, &mode);
+}
+
 void PosixTerminal::restore() {
   std::string bytes;
   if (coloured_) bytes += kResetColours;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <termios.h>
+
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -27,6 +30,10 @@ class PosixTerminal final : public Terminal {
   void setColours(ConsoleColours colours) override;
   void waitForKey() override;
   bool isInteractive() const override { return interactive_; }
+  /// At a terminal: its line mode without echo, the line end aside. The
+  /// line editor, which would draw every key, is left out meanwhile.
+  void setInputHidden(bool hidden) override;
+  bool inputHidden() const { return inputHidden_; }
 
   /// Where a key is read from when standard input is not a terminal.
   void readKeysFrom(std::istream& in) { in_ = &in; }
@@ -45,6 +52,8 @@ class PosixTerminal final : public Terminal {
   bool colours_;
   bool coloured_ = false;
   bool titleSaved_ = false;
+  bool inputHidden_ = false;
+  std::optional<termios> shownMode_;  // the terminal's mode before hiding
 };
 
 /// The ANSI sequence that shows a pair of Windows console colours.

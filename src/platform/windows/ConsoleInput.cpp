@@ -16,6 +16,8 @@ std::streambuf::int_type ConsoleInput::underflow() {
     if (pendingHighSurrogate_ != 0) wide += pendingHighSurrogate_;
     pendingHighSurrogate_ = 0;
     out_.flush();
+    DWORD mode = 0;
+    const bool echoed = ::GetConsoleMode(console_, &mode) == 0 || (mode & ENABLE_ECHO_INPUT) != 0;
     if (::ReadConsoleW(console_, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) == 0) {
       ended_ = true;
       break;
@@ -28,6 +30,10 @@ std::streambuf::int_type ConsoleInput::underflow() {
       continue;
     }
     wide.append(chunk.data(), read);
+    if (!echoed && wide.back() == L'\n') {
+      out_ << '\n';
+      out_.flush();
+    }
     if (wide.front() == L'\x1a') {
       ended_ = true;
       break;

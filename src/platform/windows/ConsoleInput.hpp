@@ -13,7 +13,8 @@ namespace tavrik {
 /// typed at the console reaches the program as the same letters whatever
 /// the console's code page. A line that starts with Ctrl-Z ends the input,
 /// as at any Windows console. What the program wrote to `out` is flushed
-/// before every wait for a line.
+/// before every wait for a line; a line read while the console does not
+/// echo (a key) is followed by the line break the console did not show.
 class ConsoleInput final : public std::streambuf {
  public:
   ConsoleInput(HANDLE console, std::ostream& out) : console_(console), out_(out) {}

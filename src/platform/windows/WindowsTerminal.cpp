@@ -26,6 +26,8 @@ struct SavedConsole {
   std::wstring title;
   bool coloured = false;
   WORD attributes = 0;
+  bool inputHidden = false;
+  DWORD inputMode = 0;  // the input's mode before it was hidden
 };
 
 SavedConsole& saved() {
@@ -153,9 +155,29 @@ void WindowsTerminal::waitForKey() {
   out_.flush();
 }
 
+void WindowsTerminal::setInputHidden(bool hidden) {
+  SavedConsole& console = saved();
+  const std::lock_guard guard(console.lock);
+  const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+  if (!hidden) {
+    if (console.inputHidden) ::SetConsoleMode(input, console.inputMode);
+    console.inputHidden = false;
+    return;
+  }
+  DWORD mode = 0;
+  if (console.inputHidden || !isConsole(input) || ::GetConsoleMode(input, &mode) == 0) return;
+  if (::SetConsoleMode(input, mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) == 0) return;
+  console.inputMode = mode;
+  console.inputHidden = true;
+}
+
 void WindowsTerminal::restore() {
   SavedConsole& console = saved();
   const std::lock_guard guard(console.lock);
+  if (console.inputHidden) {
+    ::SetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), console.inputMode);
+    console.inputHidden = false;
+  }
   if (console.coloured) {
     paintBuffer(console.output, console.attributes);
     console.coloured = false;

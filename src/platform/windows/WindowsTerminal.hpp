@@ -25,12 +25,16 @@ class WindowsTerminal final : public Terminal {
   void setColours(ConsoleColours colours) override;
   void waitForKey() override;
   bool isInteractive() const override { return interactive_; }
+  /// At a console: its line input without echo (ConsoleInput writes the
+  /// line break the console then does not show).
+  void setInputHidden(bool hidden) override;
 
   /// Where a key is read from when standard input is not a console.
   void readKeysFrom(std::istream& in) { in_ = &in; }
 
-  /// Puts code pages, title and colours back as they were. Safe to call
-  /// from the console's control handler, which runs on a thread of its own.
+  /// Puts code pages, title, colours and the input's echo back as they
+  /// were. Safe to call from the console's control handler, which runs on a
+  /// thread of its own.
   void restore();
 
  private:

@@ -9,7 +9,7 @@ Seleziona un'azione da eseguire:
 2. Decifrare un file
 
 Path: 
-=== 'n' then '1' enciphers, '2' deciphers with the same key back to every byte (CR, LF, NUL, byte 26); enciphering reports after one more blank line.
+=== 'n' then '1' enciphers, '2' deciphers with the same key back to every byte (CR, LF, NUL, byte 26); enciphering reports after one more blank line. The key alone is read with the input hidden.
 --- given dati.bin noeol
 a<CR>
 b<NUL><NUL>c<HEX:1a>
@@ -39,6 +39,11 @@ Inserisci la chiave di decifratura: {Chiave}
 File processato correttamente.
 
 <PROMPT>
+--- platform
+input hidden
+input shown
+input hidden
+input shown
 --- expect dati.cif noeol
 "ec<HEX:03>ve rclle<HEX:bc><HEX:e8><HEX:13>
 --- expect dati.out noeol
@@ -95,6 +100,13 @@ Scelta non valida.
 
 Scelta non valida.
 <PROMPT>
+--- platform
+input hidden
+input shown
+input hidden
+input shown
+input hidden
+input shown
 --- expect out.txt
 da non perdere
 --- absent nessuna

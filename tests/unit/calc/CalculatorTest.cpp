@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <variant>
 
 #include "calc/BaseConversion.hpp"
 #include "calc/EquationSolvers.hpp"
@@ -16,6 +17,7 @@ namespace tavrik::calc {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+using ExpressionValue = std::variant<double, ExpressionError>;
 
 TEST(IntegerArithmetic, OperatorsWrapModulo2To32) {
   using Result = std::variant<int, OperationError>;
@@ -97,7 +99,7 @@ TEST(NthRoot, RealRootsAndRefusals) {
   EXPECT_EQ(nthRoot(-4, -2), Result(RootError::EvenRootOfNegative));
 }
 
-TEST(ExpressionEvaluator, PrecedenceAssociativitySignsAndDecimals) {
+TEST(ExpressionEvaluator, PrecedenceAssociativitySignsDecimalsAndBlanks) {
   const std::string big(400, '0');
   // clang-format off
   const std::pair<std::string, double> cases[] = {
@@ -105,12 +107,22 @@ TEST(ExpressionEvaluator, PrecedenceAssociativitySignsAndDecimals) {
       {"(1+2)*(3+4)", 21}, {"2-3-4", -5}, {"1-2+3", 2}, {"100/3", 100.0 / 3}, {"-3+4", 1},
       {"2*-3", -6}, {"-(2+3)", -5}, {"+5", 5}, {"2--3", 5}, {"1-+1", 0}, {"-2*-2", 4},
       {"2+-3*4", -10}, {"6/-(1+2)", -2}, {"-(2+3)/.5", -10}, {"1.5+1", 2.5}, {"0.1+0.2", 0.1 + 0.2},
-      {"007.50", 7.5}, {"1/0", kInfinity}, {"-1/0", -kInfinity}, {"1/(2-2)", kInfinity},
-      {"1" + big, kInfinity}, {"-1" + big + ".5", -kInfinity}, {"0." + big + "1", 0}};
+      {"007.50", 7.5}, {"1" + big, kInfinity}, {"-1" + big + ".5", -kInfinity}, {"0." + big + "1", 0},
+      {"0/5", 0}, {"2 + 3", 5}, {" ( 1 + 2 ) * 3 ", 9}, {"\t-\t2 *- 1.5", 3}};
   // clang-format on
-  for (const auto& [text, value] : cases) EXPECT_EQ(evaluateExpression(text), value) << text;
-  EXPECT_TRUE(std::isnan(evaluateExpression("0/0").value()));
+  for (const auto& [text, value] : cases) {
+    EXPECT_EQ(evaluateExpression(text), ExpressionValue(value)) << text;
+  }
   EXPECT_EQ(applyOperator(6, 3, '^'), 0.0);  // an operator the evaluator never passes
+}
+
+TEST(ExpressionEvaluator, AZeroDivisorAnywhereInAnExpressionHasNoValue) {
+  const std::string tiny = "0." + std::string(400, '0') + "1";  // rounds to zero
+  const std::string texts[] = {"1/0",       "0/0",     "-1/-0",     "1/(2-2)",  "0*(1/0)",
+                               "(5/0)*0+1", "2/(3/0)", "1/" + tiny, "1 / ( 0 )"};
+  for (const std::string& text : texts) {
+    EXPECT_EQ(evaluateExpression(text), ExpressionValue(ExpressionError::DivisionByZero)) << text;
+  }
 }
 
 TEST(ExpressionEvaluator, TextThatIsNotAnExpressionHasNoValue) {
@@ -118,11 +130,12 @@ TEST(ExpressionEvaluator, TextThatIsNotAnExpressionHasNoValue) {
   const std::string_view texts[] = {
       "", "+", "--", "(+)", "-()", "2+", "2*-", "(2-)", "*2", "2**3", "2+*3", "(*2)", "()", "2+()",
       "(", ")", "(2", "2)", "(2+3))", "((2)", ")2(", "(2))+((3)", "2(3)", "(2)3", "(1)(2)", "1.2.3",
-      ".5.5", ".", "..5", "5..", "-.", "2 + 3", " 2", "2 ", "2x", "2^3", "1,5", "1e5", "\xE8",
-      std::string_view("1\0+2", 4)};
+      ".5.5", ".", "..5", "5..", "-.", " ", "1 2", "1. 5", "2\v+3", "2x", "2^3", "1,5", "1e5", "\xE8",
+      "1/0+", "1/0 2", std::string_view("1\0+2", 4)};
   // clang-format on
   for (const std::string_view text : texts) {
-    EXPECT_EQ(evaluateExpression(text), std::nullopt) << '"' << text << '"';
+    EXPECT_EQ(evaluateExpression(text), ExpressionValue(ExpressionError::NotAnExpression))
+        << '"' << text << '"';
   }
 }
 
