@@ -31,9 +31,12 @@ if(WIN32)
   file(GLOB chart_gdi_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/gdi/*.cpp)
   file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
   list(FILTER chart_pptx_sources EXCLUDE REGEX "/PptxWriter\\.cpp$")
-  tavrik_chart_dll(tavrik-chart-render ${chart_gdi_sources})
+  # Both DLLs convert text between UTF-8 and UTF-16 as the program does.
+  set(chart_utf16 ${CMAKE_SOURCE_DIR}/src/platform/windows/Utf16.cpp)
+  tavrik_chart_dll(tavrik-chart-render ${chart_gdi_sources} ${chart_utf16})
   target_link_libraries(tavrik-chart-render PRIVATE gdiplus gdi32 ole32 z)
-  tavrik_chart_dll(tavrik-chart-pptx ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/gdi/WindowsFonts.cpp)
+  tavrik_chart_dll(tavrik-chart-pptx ${chart_pptx_sources} ${chart_utf16}
+    ${CMAKE_SOURCE_DIR}/src/chart/gdi/WindowsFonts.cpp ${CMAKE_SOURCE_DIR}/src/chart/gdi/OutputFile.cpp)
   target_link_libraries(tavrik-chart-pptx PRIVATE z gdi32)
   target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR=".")
   # The chart tests load the DLLs beside them (defined after this file).

@@ -13,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/gdi/OutputFile.hpp"
 #include "chart/gdi/WindowsFonts.hpp"
+#include "platform/windows/Utf16.hpp"
 
 namespace tavrik::chart::gdi {
 
@@ -21,14 +23,6 @@ namespace {
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
-
-std::wstring widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
-}
 
 // GDI+ is started on the first chart and stays for the rest of the run.
 bool started() {
@@ -148,7 +142,7 @@ void paintLines(GpGraphics* graphics, const TavrikChartItem& item, double boxWid
   const std::wstring& family = resolveFamily(item.family);
   while (true) {
     const auto end = text.find('\n');
-    const std::wstring line = widen(text.substr(0, end));
+    const std::wstring line = utf16::widen(text.substr(0, end));
     if (!line.empty()) {
       if (const FontFace* font = face(familyWithGlyphs(family, line), item.size)) {
         const double width = lineWidth(graphics, *font, line);
@@ -207,19 +201,6 @@ bool encoderFor(const wchar_t* mimeType, CLSID& clsid) {
   return false;
 }
 
-// Writes a whole file, sharing it with whoever has it open already (the
-// program holds the file it asked for while it is being written).
-bool writeFile(const char* path, const void* data, std::size_t size) {
-  const HANDLE file = ::CreateFileW(widen(path).c_str(), GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = size <= 0xFFFFFFFFu && ::WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) != 0 &&
-                  written == size;
-  return ::CloseHandle(file) != 0 && ok;
-}
-
 // The encoded image, made in memory and then written.
 bool saveImage(GpBitmap* bitmap, const CLSID& encoder, const EncoderParameters* parameters, const char* path) {
   IStream* stream = nullptr;
@@ -231,7 +212,9 @@ bool saveImage(GpBitmap* bitmap, const CLSID& encoder, const EncoderParameters* 
   ok = ok && stream->Stat(&status, STATFLAG_NONAME) == S_OK;
   if (ok) {
     const void* bytes = ::GlobalLock(memory);
-    ok = bytes != nullptr && writeFile(path, bytes, static_cast<std::size_t>(status.cbSize.QuadPart));
+    ok = bytes != nullptr &&
+         writeWholeFile(path, std::string_view(static_cast<const char*>(bytes),
+                                               static_cast<std::size_t>(status.cbSize.QuadPart)));
     ::GlobalUnlock(memory);
   }
   stream->Release();
@@ -243,7 +226,7 @@ bool saveImage(GpBitmap* bitmap, const CLSID& encoder, const EncoderParameters* 
 bool measureLine(const char* family, double size, const char* text, std::size_t length, double& width,
                  double& lineHeight) {
   if (!started()) return false;
-  const std::wstring line = widen(std::string_view(text, length));
+  const std::wstring line = utf16::widen(std::string_view(text, length));
   const FontFace* font = face(familyWithGlyphs(resolveFamily(family), line), size);
   if (font == nullptr) return false;
   width = lineWidth(measuringGraphics(), *font, line);

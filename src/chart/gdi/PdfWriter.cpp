@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "chart/gdi/GlyphOutlines.hpp"
+#include "chart/gdi/OutputFile.hpp"
 #include "chart/gdi/WindowsFonts.hpp"
+#include "platform/windows/Utf16.hpp"
 
 // The text is drawn in Type 3 fonts whose glyph procedures are the outlines
 // GDI gives for the installed fonts: the PDF carries no font program, yet
@@ -75,18 +77,6 @@ void addHexByte(std::string& out, unsigned value) {
   out += kDigits[value & 0xF];
 }
 
-std::wstring widen(std::string_view text) {
-  if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-    return {};
-  }
-  const int size = static_cast<int>(text.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-  return wide;
-}
-
 // The characters of UTF-16 text, surrogate pairs joined; a lone surrogate
 // becomes U+FFFD.
 std::u32string characters(const std::wstring& text) {
@@ -121,7 +111,7 @@ bool isInvisible(char32_t c) {
 // a literal string where every byte outside printable ASCII is escaped.
 std::string textString(std::string_view utf8) {
   std::string bytes = "\xFE\xFF";
-  for (const wchar_t unit : widen(utf8)) {
+  for (const wchar_t unit : utf16::widen(utf8)) {
     bytes += static_cast<char>((static_cast<unsigned>(unit) >> 8) & 0xFF);
     bytes += static_cast<char>(static_cast<unsigned>(unit) & 0xFF);
   }
@@ -273,7 +263,7 @@ class PageContent {
  private:
   void textLine(const TavrikChartItem& item, const std::wstring& family, std::string_view line,
                 const Matrix& box, double boxWidth, double top) {
-    const std::wstring wide = widen(line);
+    const std::wstring wide = utf16::widen(line);
     const std::u32string chars = characters(wide);
     // The family with every character of the line, those beyond U+FFFF
     // aside (GDI's maps do not reach them); a character it still lacks is
@@ -517,27 +507,6 @@ bool writeFont(PdfFile& file, int number, const Type3Font& font) {
   return true;
 }
 
-bool writeFile(const char* path, const std::string& data) {
-  const std::wstring widePath = widen(path);
-  if (widePath.empty()) return false;
-  // Shared: the program holds the file it asked for while it is written.
-  HANDLE handle = ::CreateFileW(widePath.c_str(), GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
-  bool written = true;
-  std::size_t at = 0;
-  while (written && at < data.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - at, 1u << 20));
-    DWORD done = 0;
-    written = ::WriteFile(handle, data.data() + at, chunk, &done, nullptr) && done == chunk;
-    at += done;
-  }
-  // Whatever the system still holds back must reach the disk too.
-  written = ::FlushFileBuffers(handle) && written;
-  return ::CloseHandle(handle) && written;
-}
-
 bool write(const TavrikChartPicture& picture, const char* path) {
   if (picture.width <= 0 || picture.height <= 0 || path == nullptr) return false;
   GlyphOutlines outlines;
@@ -588,7 +557,7 @@ bool write(const TavrikChartPicture& picture, const char* path) {
   for (std::size_t i = 0; i < fonts.fonts().size(); ++i) {
     if (!writeFont(file, fontObjects[i], fonts.fonts()[i])) return false;
   }
-  return writeFile(path, file.finish(catalog, info));
+  return writeWholeFile(path, file.finish(catalog, info));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "chart/gdi/WindowsFonts.hpp"
 
+#include "platform/windows/Utf16.hpp"
+
 #include <windows.h>
 
 #include <array>
@@ -45,17 +47,9 @@ bool isInstalled(std::wstring_view family) {
   return false;
 }
 
-std::wstring widen(const char* text) {
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  if (length <= 1) return {};
-  std::wstring wide(static_cast<std::size_t>(length - 1), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-  return wide;
-}
-
 std::wstring pick(const char* requested) {
   if (requested != nullptr && std::string_view(requested) != "sans-serif") {
-    const std::wstring wanted = widen(requested);
+    const std::wstring wanted = utf16::widen(requested);
     if (!wanted.empty() && isInstalled(wanted)) return wanted;
   }
   for (const std::wstring_view fallback : kFallbacks) {

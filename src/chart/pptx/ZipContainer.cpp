@@ -16,8 +16,10 @@
 #include <utility>
 #include <vector>
 
+#include "chart/gdi/OutputFile.hpp"
 #include "chart/gdi/WindowsFonts.hpp"
 #include "chart/pptx/PptxParts.hpp"
+#include "platform/windows/Utf16.hpp"
 
 namespace tavrik::chart::pptx {
 
@@ -35,27 +37,6 @@ constexpr std::uint16_t kDeflated = 8;
 // Made by Windows (NTFS). Readers that take an MS-DOS origin to mean names
 // in an OEM code page would garble the UTF-8 names of a made-by of 0.
 constexpr std::uint16_t kMadeBy = (10 << 8) | kVersion;
-
-std::string utf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length,
-                        nullptr, nullptr);
-  return text;
-}
-
-// Empty when the path is not valid UTF-8.
-std::wstring utf16(const char* text) {
-  const int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
-  if (length <= 1) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, -1, wide.data(), length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
-}
 
 // Zip numbers are little-endian.
 void put16(std::string& out, std::uint32_t value) {
@@ -147,16 +128,10 @@ bool zipArchive(const std::vector<std::pair<std::string, std::string>>& parts, s
 
 bool writePptx(const TavrikChartPicture& picture, const char* path) {
   const std::vector<std::pair<std::string, std::string>> parts = presentationParts(
-      picture, [](const char* requested) { return utf8(gdi::resolveFamily(requested)); });
+      picture, [](const char* requested) { return utf16::narrow(gdi::resolveFamily(requested)); });
   std::string zip;
   if (!zipArchive(parts, zip)) return false;
-  const std::wstring widePath = utf16(path);
-  if (widePath.empty()) return false;
-  std::FILE* file = ::_wfopen(widePath.c_str(), L"wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(zip.data(), 1, zip.size(), file) == zip.size();
-  ok = std::fclose(file) == 0 && ok;
-  return ok;
+  return gdi::writeWholeFile(path, zip);
 }
 
 }  // namespace tavrik::chart::pptx

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "platform/Files.hpp"
+#include "platform/ReadLoops.hpp"
 #include "platform/posix/SignalCleanup.hpp"
 
 namespace tavrik::files {
@@ -183,56 +184,19 @@ std::optional<std::string> readSmallFile(const std::string& name, std::size_t ma
     ::close(fd);
     return std::nullopt;
   }
-  // Room for the file as it is now, and read to its end, not to that size:
-  // it may have grown meanwhile.
-  std::string content;
-  content.reserve(static_cast<std::size_t>(info.st_size));
-  std::array<char, 64 * 1024> buffer;
-  bool ok = true;
-  for (;;) {
-    const std::ptrdiff_t n = readSome(fd, buffer.data(), buffer.size());
-    if (n <= 0) {
-      ok = n == 0;  // unreadable: refused like a large file
-      break;
-    }
-    if (static_cast<std::size_t>(n) > maxBytes - content.size()) {
-      ok = false;
-      break;
-    }
-    content.append(buffer.data(), static_cast<std::size_t>(n));
-  }
+  // Read to the end, not to that size: the file may have grown meanwhile.
+  auto content = reading::toEnd([fd](char* buffer, std::size_t size) { return readSome(fd, buffer, size); },
+                                static_cast<std::size_t>(info.st_size), maxBytes);
   ::close(fd);
-  if (!ok) return std::nullopt;
   return content;
 }
 
 bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line) {
   const int fd = openRegular(name);
   if (fd < 0) return false;
-  std::array<char, 64 * 1024> buffer;
-  std::string partial;
-  bool ok = true;
-  for (;;) {
-    const std::ptrdiff_t n = readSome(fd, buffer.data(), buffer.size());
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    std::string_view chunk(buffer.data(), static_cast<std::size_t>(n));
-    for (auto end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
-      if (partial.empty()) {
-        line(chunk.substr(0, end));
-      } else {
-        partial.append(chunk.substr(0, end));
-        line(partial);
-        partial.clear();
-      }
-      chunk.remove_prefix(end + 1);
-    }
-    partial.append(chunk);
-  }
+  const bool ok =
+      reading::eachLine([fd](char* buffer, std::size_t size) { return readSome(fd, buffer, size); }, line);
   ::close(fd);
-  if (!partial.empty()) line(partial);
   return ok;
 }
 

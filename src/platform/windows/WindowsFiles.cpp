@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Files.hpp"
+#include "platform/ReadLoops.hpp"
 #include "platform/windows/Utf16.hpp"
 
 namespace tavrik::files {
@@ -470,47 +471,17 @@ std::optional<std::string> readSmallFile(const std::string& name, std::size_t ma
     return std::nullopt;
   }
   // Read to the end, not to that size: the file may have grown meanwhile.
-  std::string content;
-  content.reserve(static_cast<std::size_t>(size.QuadPart));
-  std::array<char, 64 * 1024> buffer;
-  for (;;) {
-    const std::ptrdiff_t n = readSome(file.get(), buffer.data(), buffer.size());
-    if (n < 0) return std::nullopt;  // unreadable: refused like a large file
-    if (n == 0) break;
-    if (static_cast<std::size_t>(n) > maxBytes - content.size()) return std::nullopt;
-    content.append(buffer.data(), static_cast<std::size_t>(n));
-  }
-  return content;
+  const HANDLE handle = file.get();
+  return reading::toEnd([handle](char* buffer, std::size_t length) { return readSome(handle, buffer, length); },
+                        static_cast<std::size_t>(size.QuadPart), maxBytes);
 }
 
 bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line) {
   const Handle file = openRegular(name, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
   if (!file.valid()) return false;
-  std::array<char, 64 * 1024> buffer;
-  std::string partial;
-  bool ok = true;
-  for (;;) {
-    const std::ptrdiff_t n = readSome(file.get(), buffer.data(), buffer.size());
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    // Lines end at '\n' alone: a '\r' before it stays in the line.
-    std::string_view chunk(buffer.data(), static_cast<std::size_t>(n));
-    for (auto end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
-      if (partial.empty()) {
-        line(chunk.substr(0, end));
-      } else {
-        partial.append(chunk.substr(0, end));
-        line(partial);
-        partial.clear();
-      }
-      chunk.remove_prefix(end + 1);
-    }
-    partial.append(chunk);
-  }
-  if (!partial.empty()) line(partial);
-  return ok;
+  const HANDLE handle = file.get();
+  return reading::eachLine(
+      [handle](char* buffer, std::size_t length) { return readSome(handle, buffer, length); }, line);
 }
 
 bool appendLine(const std::string& name, std::string_view line) {
