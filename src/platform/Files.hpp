@@ -38,8 +38,10 @@ bool forEachLine(const std::string& name, const std::function<void(std::string_v
 
 /// Calls `line` with at most the last `count` lines of a regular file,
 /// oldest first, each cut to its first `maxLineBytes` bytes, reading the
-/// file backwards from its end; false when the file is missing, not a
-/// regular file or cannot be read.
+/// file backwards from its end, never further back than `count` lines of
+/// `maxLineBytes` bytes reach (a line longer than that leaves out itself and
+/// the lines before it); false when the file is missing, not a regular file
+/// or cannot be read.
 bool forEachLastLine(const std::string& name, std::size_t count, std::size_t maxLineBytes,
                      const std::function<void(std::string_view)>& line);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -80,26 +81,35 @@ class CutLines {
 };
 
 /// Calls `line` with at most the last `count` lines of a file of `size`
-/// bytes, oldest first, each cut to `maxLineBytes`; the file is read from
-/// its end in blocks, and only the lines' heads are kept. `readAt(offset,
-/// buffer, size)` reads exactly that many bytes or fails. False on a read
-/// error.
+/// bytes, oldest first, each cut to `maxLineBytes`. The file is read from
+/// its end in blocks, and no further back than `count` lines of
+/// `maxLineBytes` could reach: older lines, which only lines longer than
+/// that can push out of reach, are left out with the one cut by the limit.
+/// `readAt(offset, buffer, size)` reads exactly that many bytes or fails.
+/// False on a read error.
 template <typename ReadAt>
 bool lastLines(std::uint64_t size, ReadAt readAt, std::size_t count, std::size_t maxLineBytes,
                const std::function<void(std::string_view)>& line) {
   if (count == 0 || size == 0) return true;
+  const std::uint64_t reach = std::uint64_t{count} * (maxLineBytes + 1) + 1;
+  const std::uint64_t floor = size > reach ? size - reach : 0;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> spans;  // [start, end), newest first
-  std::array<char, 64 * 1024> buffer;
+  std::vector<char> buffer(256 * 1024);
+  std::vector<std::size_t> ends;  // the line ends of a block
   // The last line ends at the end of the file, or before its last '\n'.
   std::uint64_t end = size;
   std::uint64_t position = size;
-  while (position > 0 && spans.size() < count) {
-    const std::uint64_t block = std::min<std::uint64_t>(position, buffer.size());
+  while (position > floor && spans.size() < count) {
+    const std::uint64_t block = std::min<std::uint64_t>(position - floor, buffer.size());
     position -= block;
     if (!readAt(position, buffer.data(), static_cast<std::size_t>(block))) return false;
-    for (std::size_t i = static_cast<std::size_t>(block); i-- > 0 && spans.size() < count;) {
-      if (buffer[i] != '\n') continue;
-      const std::uint64_t at = position + i;
+    ends.clear();
+    for (const char* at = buffer.data();
+         (at = static_cast<const char*>(std::memchr(at, '\n', buffer.data() + block - at))) != nullptr; ++at) {
+      ends.push_back(static_cast<std::size_t>(at - buffer.data()));
+    }
+    for (auto i = ends.rbegin(); i != ends.rend() && spans.size() < count; ++i) {
+      const std::uint64_t at = position + *i;
       if (at + 1 < size) spans.emplace_back(at + 1, end);  // else the last line's own end
       end = at;
     }
