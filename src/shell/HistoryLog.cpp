@@ -16,20 +16,21 @@ constexpr std::string_view kClearFailed = "Errore: impossibile cancellare la cro
 }  // namespace
 
 void HistoryLog::record(std::string_view line) {
+  line = line.substr(0, kMaxLineBytes);
   // A file that cannot take the line leaves it in memory only.
   entries_.push_back({std::string(line), files::appendLine(std::string(kFileName), line)});
 }
 
-void HistoryLog::forEach(const std::function<void(std::string_view)>& line) const {
-  const bool read = files::forEachLine(std::string(kFileName), line);
+void HistoryLog::forEach(const std::function<void(std::string_view, bool)>& piece) const {
+  const bool read = files::forEachLinePiece(std::string(kFileName), piece);
   for (const Entry& entry : entries_) {
-    if (!read || !entry.saved) line(entry.line);
+    if (!read || !entry.saved) piece(entry.line, true);
   }
 }
 
 bool HistoryLog::clear() {
   entries_.clear();
-  return files::truncate(std::string(kFileName));
+  return files::makeEmpty(std::string(kFileName));
 }
 
 std::string caretNotation(std::string_view line) {
@@ -77,13 +78,13 @@ Flow runHistory(Context& context) {
     console.endLine();
     // Escape bytes typed or stored in the file are shown, not obeyed.
     const bool terminal = context.terminal.isInteractive();
-    context.history.forEach([&](std::string_view entry) {
+    context.history.forEach([&](std::string_view piece, bool lineEnds) {
       if (terminal) {
-        console.write(caretNotation(entry));
+        console.write(caretNotation(piece));
       } else {
-        console.write(entry);
+        console.write(piece);
       }
-      console.endLine();
+      if (lineEnds) console.endLine();
     });
     return Flow::Continue;
   }

@@ -14,14 +14,17 @@ namespace tavrik {
 class HistoryLog {
  public:
   static constexpr std::string_view kFileName = "function_history.txt";
+  /// The most of a line that is kept: the console hands no longer one.
+  static constexpr std::size_t kMaxLineBytes = 4096;
 
-  /// Keeps the line in memory and appends it to the file.
+  /// Keeps the line (its first kMaxLineBytes bytes) in memory and appends
+  /// it to the file.
   void record(std::string_view line);
-  /// Calls `line` with every entry: the file's lines, then this run's lines
-  /// that did not reach it (all of this run's lines when the file cannot be
-  /// read).
-  void forEach(const std::function<void(std::string_view)>& line) const;
-  /// Empties the list and the file; false when the file cannot be emptied.
+  /// Calls `piece` with every entry, in pieces of bounded size (`lineEnds`
+  /// on an entry's last): the file's lines, then this run's lines that did
+  /// not reach it (all of this run's lines when the file cannot be read).
+  void forEach(const std::function<void(std::string_view piece, bool lineEnds)>& piece) const;
+  /// Empties the list and the file; false when the file still has lines.
   bool clear();
 
  private:

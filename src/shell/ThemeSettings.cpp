@@ -26,6 +26,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kColours 
 }};
 
 constexpr std::string_view kCombinationError = "Errore nella combinazione.";
+constexpr std::string_view kSaveError = "Errore: impossibile salvare il tema.";
 constexpr std::string_view kColourPrefix = "color ";
 constexpr std::string_view kDefaultTheme = "color 0f";
 // A theme file is eight characters and a line end; anything much longer is
@@ -39,9 +40,17 @@ int hexDigitValue(char c) {
   return -1;
 }
 
-void applyTheme(Context& context, std::string_view command) {
+// The colours change for this run even when the theme cannot be kept; its
+// error stands after a blank line, as the combination's does (`breaks` is
+// what it takes from where the dialogue is).
+void applyTheme(Context& context, std::string_view command, int breaks) {
   if (const auto colours = ThemeSettings::parseTheme(command)) context.terminal.setColours(*colours);
-  files::replaceWhole(std::string(ThemeSettings::kFileName), command);
+  if (files::replaceWhole(std::string(ThemeSettings::kFileName), command)) return;
+  Console& console = context.console;
+  for (int i = 0; i < breaks; ++i) console.endLine();
+  console.write(kSaveError);
+  console.endLine();
+  console.endLine();
 }
 
 void runThemeQuestion(Context& context) {
@@ -51,7 +60,7 @@ void runThemeQuestion(Context& context) {
   console.endLine();
   console.write(msg::kPath);
   if (console.readInt() != 1) {
-    applyTheme(context, kDefaultTheme);
+    applyTheme(context, kDefaultTheme, 2);
     return;
   }
   console.endLine();
@@ -73,7 +82,7 @@ void runThemeQuestion(Context& context) {
     console.endLine();
     return;
   }
-  applyTheme(context, ThemeSettings::makeColourCommand(background, text));
+  applyTheme(context, ThemeSettings::makeColourCommand(background, text), 1);
 }
 
 }  // namespace

@@ -41,11 +41,19 @@ CipherOutcome cipherFile(const std::string& inputName, const std::string& output
   if (input.status() == files::InputFile::Status::Missing) return CipherOutcome::InputMissing;
   if (input.status() == files::InputFile::Status::Unreadable) return CipherOutcome::InputUnreadable;
   if (!isCipherKey(key)) return CipherOutcome::BadKey;
-  // Only a regular file that may be written is replaced; a directory, a
-  // device or a read-only file under the output name is left alone.
-  if (outputName.empty() || !files::isReplaceable(outputName)) return CipherOutcome::WriteFailed;
-  const auto output = files::PendingFile::createFor(outputName);
-  if (!output) return CipherOutcome::WriteFailed;
+  std::unique_ptr<files::PendingFile> output;
+  switch (files::PendingFile::createFor(outputName, output)) {
+    case files::PendingFile::Opened::Ready:
+      break;
+    case files::PendingFile::Opened::InUse:
+      return CipherOutcome::InUse;
+    case files::PendingFile::Opened::Refused:
+      return CipherOutcome::WriteFailed;
+  }
+  // Opened again now that the output is locked: a file enciphered in place
+  // is then the one no other run replaces until this one is done.
+  input = files::InputFile::open(inputName);
+  if (input.status() != files::InputFile::Status::Open) return CipherOutcome::InputUnreadable;
   const CipherOutcome outcome = transform(input, *output, key);
   if (outcome != CipherOutcome::Done) return outcome;
   return output->replaceTarget() ? CipherOutcome::Done : CipherOutcome::WriteFailed;

@@ -16,13 +16,14 @@ enum class CipherOutcome {
   InputUnreadable,  ///< the input is no readable regular file, or reading it failed
   BadKey,           ///< the key is empty or holds a character that is not a letter
   WriteFailed,      ///< the output could not be written, flushed or put in place
+  InUse,            ///< another run is writing the output file
 };
 
 /// Transforms the file `inputName` with `key` into `outputName`. The input and
-/// the key are checked before the output is touched; the bytes go to a
-/// private file with no name in the output's directory that replaces the
-/// output only once everything is written and flushed to the disk. Input and
-/// output may be the same file.
+/// the key are checked before the output is touched; the output is locked
+/// against other runs, and the bytes go to a private file in its directory
+/// that replaces it only once everything is written and flushed to the disk.
+/// Input and output may be the same file.
 CipherOutcome cipherFile(const std::string& inputName, const std::string& outputName,
                          std::string_view key);
 

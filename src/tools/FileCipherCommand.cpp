@@ -22,6 +22,7 @@ constexpr std::string_view kInputMissing = "Errore: il file di input non esiste.
 constexpr std::string_view kInputUnreadable = "Errore: impossibile leggere il file di input.";
 constexpr std::string_view kBadKey = "Errore: la chiave deve contenere solo caratteri alfabetici.";
 constexpr std::string_view kWriteFailed = "Errore: impossibile scrivere il file di output.";
+constexpr std::string_view kInUse = "Errore: il file è in uso.";
 constexpr std::string_view kDone = "File processato correttamente.";
 
 // The two directions share one dialogue; only the prompts differ, and
@@ -102,6 +103,9 @@ void runDirection(Context& context, const Direction& direction) {
       return;
     case CipherOutcome::WriteFailed:
       writeLine(console, kWriteFailed);
+      return;
+    case CipherOutcome::InUse:
+      writeLine(console, kInUse);
       return;
   }
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -27,6 +28,8 @@ constexpr DWORD kMaxTransfer = DWORD{1} << 30;
 // 2^63, so that it stays a valid offset everywhere.
 constexpr DWORD kAppendTurnOffset = 0xFFFFFFF0;
 constexpr DWORD kAppendTurnOffsetHigh = 0x7FFFFFFF;
+// The byte a file's replacer holds, beside the appenders'.
+constexpr DWORD kInUseOffset = 0xFFFFFFE0;
 // What a replaced file passes on to its successor besides its permissions.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                   FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -48,6 +51,8 @@ class Handle {
   bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
   HANDLE get() const { return handle_; }
   HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+  // Closes the handle and says whether that went well, as a write must know.
+  bool close() { return ::CloseHandle(release()) != 0; }
   // Closes the handle, keeping the error of the call that came before.
   void reset() {
     if (!valid()) return;
@@ -113,6 +118,84 @@ Handle openRegular(const std::string& name, DWORD access, DWORD disposition, DWO
   return file;
 }
 
+// The user running the program: the owner of the files it makes.
+bool isUsersSid(PSID sid) {
+  HANDLE token = nullptr;
+  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token) == 0) return false;
+  const Handle tokenHandle(token);
+  bool mine = false;
+  for (const auto kind : {TokenUser, TokenOwner}) {
+    DWORD size = 0;
+    ::GetTokenInformation(token, kind, nullptr, 0, &size);
+    std::vector<unsigned char> buffer(size);
+    if (size == 0 || ::GetTokenInformation(token, kind, buffer.data(), size, &size) == 0) continue;
+    const PSID own = kind == TokenUser ? reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid
+                                       : reinterpret_cast<TOKEN_OWNER*>(buffer.data())->Owner;
+    mine = mine || ::EqualSid(own, sid) != 0;
+  }
+  return mine;
+}
+
+// Whether the user running the program owns the file, or the link itself
+// when `link` is true.
+bool ownedByUser(const std::wstring& name, bool link) {
+  const Handle file(::CreateFileW(name.c_str(), READ_CONTROL | FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | (link ? FILE_FLAG_OPEN_REPARSE_POINT : 0), nullptr));
+  if (!file.valid()) return false;
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (::GetSecurityInfo(file.get(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr, nullptr,
+                        &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const bool mine = owner != nullptr && isUsersSid(owner);
+  ::LocalFree(descriptor);
+  return mine;
+}
+
+// The volume and index of an open file: the same pair, the same file.
+bool sameFile(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION one{}, two{};
+  return ::GetFileInformationByHandle(a, &one) != 0 && ::GetFileInformationByHandle(b, &two) != 0 &&
+         one.dwVolumeSerialNumber == two.dwVolumeSerialNumber && one.nFileIndexHigh == two.nFileIndexHigh &&
+         one.nFileIndexLow == two.nFileIndexLow;
+}
+
+// Opens a file to write it. A name that is a link (a reparse point) is
+// followed only to an existing regular file, and only when the link and
+// the file both belong to the user; `followed` says whether one was.
+Handle openForWriting(const std::string& name, DWORD access, DWORD disposition, bool* followed = nullptr) {
+  if (followed) *followed = false;
+  const std::wstring wide = wideName(name);
+  if (wide.empty()) {
+    ::SetLastError(name.empty() ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_NAME);
+    return {};
+  }
+  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    Handle file = openRegular(name, access, disposition, FILE_FLAG_OPEN_REPARSE_POINT);
+    FILE_ATTRIBUTE_TAG_INFO tag{};
+    // A link put there since the look above is not followed, nor written.
+    if (file.valid() && (::GetFileInformationByHandleEx(file.get(), FileAttributeTagInfo, &tag, sizeof tag) == 0 ||
+                         (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)) {
+      file.reset();
+      ::SetLastError(ERROR_ACCESS_DENIED);
+    }
+    return file;
+  }
+  if (!ownedByUser(wide, true)) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return {};
+  }
+  Handle file = openRegular(name, access, OPEN_EXISTING);
+  if (file.valid() && !ownedByUser(wide, false)) {
+    file.reset();
+    ::SetLastError(ERROR_ACCESS_DENIED);
+  }
+  if (followed) *followed = file.valid();
+  return file;
+}
+
 bool isMissingError(DWORD error) {
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
          error == ERROR_INVALID_NAME || error == ERROR_BAD_PATHNAME;
@@ -125,6 +208,21 @@ std::ptrdiff_t readSome(HANDLE file, void* buffer, std::size_t size) {
     return ::GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
   }
   return static_cast<std::ptrdiff_t>(got);
+}
+
+bool readAt(HANDLE file, std::uint64_t offset, char* buffer, std::size_t size) {
+  while (size > 0) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    const DWORD ask = size > kMaxTransfer ? kMaxTransfer : static_cast<DWORD>(size);
+    DWORD got = 0;
+    if (::ReadFile(file, buffer, ask, &got, &at) == 0 || got == 0) return false;
+    buffer += got;
+    size -= got;
+    offset += got;
+  }
+  return true;
 }
 
 bool writeAll(HANDLE file, const void* data, std::size_t size) {
@@ -258,8 +356,9 @@ void keepPermissions(const std::wstring& from, const std::wstring& to) {
 // renamed into place.
 class WindowsPendingFile final : public PendingFile {
  public:
-  WindowsPendingFile(std::wstring target, std::wstring name, Handle file, bool marked)
+  WindowsPendingFile(std::wstring target, Handle locked, std::wstring name, Handle file, bool marked)
       : target_(std::move(target)),
+        locked_(std::move(locked)),
         name_(std::move(name)),
         file_(std::move(file)),
         marked_(marked) {}
@@ -387,9 +486,11 @@ class WindowsPendingFile final : public PendingFile {
     return true;
   }
 
-  // The file has its name: closing it now keeps it.
+  // The file has its name: closing it now keeps it, and the target's lock
+  // goes.
   void placed() {
     file_.reset();
+    locked_.reset();
     name_.clear();
   }
 
@@ -401,6 +502,7 @@ class WindowsPendingFile final : public PendingFile {
   }
 
   std::wstring target_;  // empty for a file that only takes a free name
+  Handle locked_;        // the target, locked against other runs; none when new
   std::wstring name_;    // the temporary name; empty once the file is in place
   // path() hands the file over to another writer, which changes how it is
   // held, not what it is.
@@ -410,8 +512,8 @@ class WindowsPendingFile final : public PendingFile {
   mutable bool flushed_ = false;
 };
 
-std::unique_ptr<PendingFile> createPending(const std::wstring& directory,
-                                           const std::wstring& target) {
+std::unique_ptr<PendingFile> createPending(const std::wstring& directory, const std::wstring& target,
+                                           Handle locked = {}) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::wstring name = unpredictableName(directory);
     if (name.empty()) return nullptr;
@@ -425,7 +527,7 @@ std::unique_ptr<PendingFile> createPending(const std::wstring& directory,
     }
     if (!isRegular(file.get())) return nullptr;
     const bool marked = markForDeletion(file.get(), true);
-    return std::make_unique<WindowsPendingFile>(target, std::move(name), std::move(file), marked);
+    return std::make_unique<WindowsPendingFile>(target, std::move(locked), std::move(name), std::move(file), marked);
   }
   return nullptr;
 }
@@ -476,18 +578,36 @@ std::optional<std::string> readSmallFile(const std::string& name, std::size_t ma
                         static_cast<std::size_t>(size.QuadPart), maxBytes);
 }
 
-bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line) {
+bool forEachLinePiece(const std::string& name, const std::function<void(std::string_view, bool)>& piece) {
   const Handle file = openRegular(name, GENERIC_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
   if (!file.valid()) return false;
   const HANDLE handle = file.get();
-  return reading::eachLine(
-      [handle](char* buffer, std::size_t length) { return readSome(handle, buffer, length); }, line);
+  return reading::eachLinePiece(
+      [handle](char* buffer, std::size_t length) { return readSome(handle, buffer, length); }, piece);
+}
+
+bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line,
+                 std::size_t maxLineBytes) {
+  reading::CutLines lines(maxLineBytes, line);
+  return forEachLinePiece(name, [&](std::string_view piece, bool lineEnds) { lines(piece, lineEnds); });
+}
+
+bool forEachLastLine(const std::string& name, std::size_t count, std::size_t maxLineBytes,
+                     const std::function<void(std::string_view)>& line) {
+  const Handle file = openRegular(name, GENERIC_READ, OPEN_EXISTING);
+  LARGE_INTEGER size{};
+  if (!file.valid() || ::GetFileSizeEx(file.get(), &size) == 0) return false;
+  const HANDLE handle = file.get();
+  return reading::lastLines(
+      static_cast<std::uint64_t>(size.QuadPart),
+      [handle](std::uint64_t offset, char* buffer, std::size_t length) { return readAt(handle, offset, buffer, length); },
+      count, maxLineBytes, line);
 }
 
 bool appendLine(const std::string& name, std::string_view line) {
   // Append access without write access: every write lands at the end of
   // the file as it is then, whoever else appends to it.
-  const Handle file = openRegular(name, FILE_APPEND_DATA | FILE_READ_DATA, OPEN_ALWAYS);
+  Handle file = openForWriting(name, FILE_APPEND_DATA | FILE_READ_DATA, OPEN_ALWAYS);
   if (!file.valid()) return false;
   // Appenders of this program also take turns on one byte far beyond any
   // end of file (so no reader or writer of the content ever meets it):
@@ -500,36 +620,29 @@ bool appendLine(const std::string& name, std::string_view line) {
   const bool locked = ::LockFileEx(file.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &turn) != 0;
   const bool ok = appendEntry(file.get(), line);
   if (locked) ::UnlockFileEx(file.get(), 0, 1, 0, &turn);
-  return ok;
+  return file.close() && ok;
 }
 
-bool truncate(const std::string& name) {
-  const Handle file = openRegular(name, GENERIC_WRITE, OPEN_ALWAYS);
-  if (!file.valid()) return false;
-  LARGE_INTEGER start{};
-  return ::SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) != 0 &&
-         ::SetEndOfFile(file.get()) != 0;
+bool makeEmpty(const std::string& name) {
+  Handle file = openForWriting(name, GENERIC_WRITE, OPEN_EXISTING);
+  if (file.valid()) {
+    LARGE_INTEGER start{};
+    if (::SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) == 0 || ::SetEndOfFile(file.get()) == 0 ||
+        !file.close()) {
+      return false;
+    }
+  }
+  const Handle after = openRegular(name, FILE_READ_ATTRIBUTES, OPEN_EXISTING);
+  if (!after.valid()) return isMissingError(::GetLastError());
+  LARGE_INTEGER size{};
+  return ::GetFileSizeEx(after.get(), &size) != 0 && size.QuadPart == 0;
 }
 
 bool replaceWhole(const std::string& name, std::string_view content) {
-  const auto file = PendingFile::createFor(name);
-  return file &&
+  std::unique_ptr<PendingFile> file;
+  return PendingFile::createFor(name, file) == PendingFile::Opened::Ready &&
          file->write(reinterpret_cast<const unsigned char*>(content.data()), content.size()) &&
          file->replaceTarget();
-}
-
-bool isReplaceable(const std::string& name) {
-  const std::wstring wide = wideName(name);
-  if (wide.empty()) return false;
-  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const DWORD error = ::GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-  }
-  if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return false;
-  // Opening it for writing asks the file's permissions, and tells a file
-  // from a device.
-  return openRegular(name, GENERIC_WRITE, OPEN_EXISTING).valid();
 }
 
 InputFile InputFile::open(const std::string& name) {
@@ -557,20 +670,37 @@ std::ptrdiff_t InputFile::read(unsigned char* buffer, std::size_t size) {
   return readSome(reinterpret_cast<HANDLE>(handle_), buffer, size);
 }
 
-std::unique_ptr<PendingFile> PendingFile::createFor(const std::string& target) {
+PendingFile::Opened PendingFile::createFor(const std::string& target, std::unique_ptr<PendingFile>& file) {
   std::wstring resolved = wideName(target);
-  if (resolved.empty()) return nullptr;
-  // A link is written through to the file it points to, so that it stays a
-  // link; one that points nowhere is left as it is.
-  const DWORD attributes = ::GetFileAttributesW(resolved.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    const Handle file(::CreateFileW(resolved.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return nullptr;
-    resolved = finalName(file.get());
-    if (resolved.empty()) return nullptr;
+  if (resolved.empty()) return Opened::Refused;
+  // Write access asks the file's permissions; the lock keeps other runs
+  // of the program off it until the new file is in place.
+  bool followed = false;
+  Handle locked = openForWriting(target, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING, &followed);
+  if (!locked.valid()) {
+    const DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(resolved.c_str());
+    // Only a name no file (and no link) has yet is free to take.
+    if (!isMissingError(error) || attributes != INVALID_FILE_ATTRIBUTES) return Opened::Refused;
+  } else {
+    OVERLAPPED at{};
+    at.Offset = kInUseOffset;
+    at.OffsetHigh = kAppendTurnOffsetHigh;
+    if (::LockFileEx(locked.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) == 0) {
+      return ::GetLastError() == ERROR_LOCK_VIOLATION ? Opened::InUse : Opened::Refused;
+    }
+    // A link is written through to the file it points to, so that it stays
+    // a link; its name is asked of the file the system opened.
+    if (followed) resolved = finalName(locked.get());
+    if (resolved.empty()) return Opened::Refused;
+    // Another run may have put a new file in place between the open and
+    // the lock: this one would then be replaced by a copy of the old one.
+    const Handle now(::CreateFileW(resolved.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!now.valid() || !sameFile(now.get(), locked.get())) return Opened::InUse;
   }
-  return createPending(directoryOf(resolved), resolved);
+  file = createPending(directoryOf(resolved), resolved, std::move(locked));
+  return file ? Opened::Ready : Opened::Refused;
 }
 
 std::unique_ptr<PendingFile> PendingFile::createIn(const std::string& directory) {

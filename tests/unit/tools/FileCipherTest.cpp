@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 
+#include "platform/Files.hpp"
 #include "tools/FileCipher.hpp"
 
 namespace tavrik::tools {
@@ -70,6 +71,13 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   EXPECT_TRUE(contentOf("doc.txt") == byteRule(plain, "Settete", 0));
   EXPECT_EQ(cipherFile("doc.txt", "./doc.txt", "Settete"), CipherOutcome::Done);
   EXPECT_TRUE(contentOf("doc.txt") == plain);
+  {
+    // A second run on a file another one is replacing changes nothing.
+    std::unique_ptr<files::PendingFile> holder;
+    ASSERT_EQ(files::PendingFile::createFor("doc.txt", holder), files::PendingFile::Opened::Ready);
+    EXPECT_EQ(cipherFile("doc.txt", "doc.txt", "Settete"), CipherOutcome::InUse);
+    EXPECT_TRUE(contentOf("doc.txt") == plain);
+  }
   std::ofstream("out.bin") << "vecchio";
   fs::create_directory("folder");
   EXPECT_EQ(cipherFile("doc.txt", "folder", "abc"), CipherOutcome::WriteFailed);
