@@ -11,7 +11,7 @@ class WindowsSystem final : public System {
  public:
   bool isReachable(std::string_view host) override;
   void openPage(std::string_view address) override;
-  void startNewInstance() override;
+  bool startNewInstance() override;
   std::int64_t nowSeconds() override;
   void sleepMillis(int milliseconds) override;
   void secureRandom(std::span<std::uint32_t> out) override;
