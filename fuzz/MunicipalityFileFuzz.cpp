@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto table = parseMunicipalities(std::string(reinterpret_cast<const char*>(data), size));
   if (!table) return 0;
   const auto written = [](const MunicipalityTable& records) {
-    std::string text;
+    // A byte order mark first, so that a first name that begins with one
+    // keeps it.
+    std::string text = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < records.size(); ++i) {
       const auto [name, code, first, last] = records.record(i);
       char digits[8];
