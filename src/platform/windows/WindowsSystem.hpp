@@ -9,6 +9,9 @@ namespace tavrik {
 /// The system services of Windows.
 class WindowsSystem final : public System {
  public:
+  /// Narrows where libraries loaded by name are looked for: made once,
+  /// before anything is loaded.
+  WindowsSystem();
   bool isReachable(std::string_view host) override;
   void openPage(std::string_view address) override;
   bool startNewInstance() override;
