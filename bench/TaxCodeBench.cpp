@@ -29,7 +29,7 @@ class DataOnlySystem final : public tavrik::Terminal, public tavrik::System {
   void setInputHidden(bool) override {}
   bool isReachable(std::string_view) override { return false; }
   void openPage(std::string_view) override {}
-  void startNewInstance() override {}
+  bool startNewInstance() override { return false; }
   std::int64_t nowSeconds() override { return 0; }
   void sleepMillis(int) override {}
   void secureRandom(std::span<std::uint32_t>) override {}

@@ -19,10 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto table = parseMunicipalities(std::string(reinterpret_cast<const char*>(data), size));
   if (!table) return 0;
   const auto written = [](const MunicipalityTable& records) {
-    std::string text;
+    // A byte order mark first, so that a first name that begins with one
+    // keeps it.
+    std::string text = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < records.size(); ++i) {
       const auto [name, code, first, last] = records.record(i);
-      text += std::string(name) + '\t' + code.letter + std::to_string(code.number);
+      char digits[8];
+      std::snprintf(digits, sizeof digits, "%03d", code.number);
+      text += std::string(name) + '\t' + code.letter + digits;
       const auto day = [](CalendarDay d) {
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "\t%04d-%02d-%02d", d / 10000, d / 100 % 100, d % 100);
@@ -41,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::map<std::string_view, Seen> names;
   for (std::size_t i = 0; i < table->size(); ++i) {
     const MunicipalityRecord record = table->record(i);
+    if (record.code.letter < 'A' || record.code.letter > 'Z') std::abort();
     Seen& seen = names[record.name];
     seen.last = record.code;
     seen.dated = seen.dated || record.first != 0 || record.last != kStillValid;

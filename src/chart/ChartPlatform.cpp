@@ -21,14 +21,18 @@ std::string moduleName(RendererModule module) {
 }
 
 // Next to the program (as built, and for the tests, which are built beside
-// it), then where an installed program keeps it: found only from the
-// program's own location.
+// it, and as the Windows program is shipped), then, on a system that
+// installs programs under a prefix, where the installed program keeps it:
+// found only from the program's own location. The folder above a Windows
+// program is the user's own (Downloads, say), so nothing is taken from it.
 std::vector<std::string> moduleCandidates(std::string_view name) {
   std::vector<std::string> candidates;
   const std::string directory = modules::programDirectory();
   if (!directory.empty()) {
     candidates.push_back(directory + "/" + std::string(name));
+#ifndef _WIN32
     candidates.push_back(directory + "/../" + TAVRIK_MODULE_RELDIR + "/" + std::string(name));
+#endif
   }
   return candidates;
 }

@@ -17,8 +17,10 @@ class System {
   virtual bool isReachable(std::string_view host) = 0;
   /// Opens a web address in the default browser and returns at once.
   virtual void openPage(std::string_view address) = 0;
-  /// Starts a new instance of the program in a console of its own.
-  virtual void startNewInstance() = 0;
+  /// Starts a new instance of the program in a console of its own; false
+  /// when it could not be started (the program's file gone or replaced, no
+  /// console to show it in), and this instance goes on.
+  virtual bool startNewInstance() = 0;
   /// Calendar time in whole seconds since the epoch.
   virtual std::int64_t nowSeconds() = 0;
   virtual void sleepMillis(int milliseconds) = 0;

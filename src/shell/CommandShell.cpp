@@ -148,8 +148,11 @@ Flow runRestart(Context& context) {
   context.console.write(".");
   context.console.endLine();
   context.console.flush();
-  context.system.startNewInstance();
-  return Flow::Quit;
+  if (context.system.startNewInstance()) return Flow::Quit;
+  // The attempt stays on screen, followed by why nothing came of it.
+  context.console.write("Errore: impossibile riavviare il programma.");
+  context.console.endLine();
+  return Flow::Continue;
 }
 
 Flow runExit(Context& context) {

@@ -8,8 +8,6 @@ namespace tavrik::tools {
 
 namespace {
 
-constexpr int kHighestCodeNumber = 999;
-
 // White space as a formatted read skips it.
 bool isWhite(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -31,27 +29,18 @@ std::size_t startOfFirstRecord(std::string_view text) {
   return lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
 }
 
-// A decimal number as a formatted integer read takes it: leading white
-// space, an optional sign, at least one digit. Advances `at` past it.
-std::optional<int> readCodeNumber(std::string_view text, std::size_t& at) {
-  at = skipWhite(text, at);
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    negative = text[at] == '-';
-    ++at;
+// A code as the tax code writes it: a capital letter A-Z and three digits,
+// then the end of the line or white space. Advances `at` past it.
+std::optional<MunicipalityCode> readCode(std::string_view text, std::size_t& at) {
+  static constexpr std::size_t kCodeLength = 4;
+  if (text.size() - at < kCodeLength) return std::nullopt;
+  const std::string_view code = text.substr(at, kCodeLength);
+  if (code[0] < 'A' || code[0] > 'Z' || !isDigit(code[1]) || !isDigit(code[2]) || !isDigit(code[3])) {
+    return std::nullopt;
   }
-  if (at >= text.size() || !isDigit(text[at])) return std::nullopt;
-  int value = 0;
-  bool inRange = true;
-  for (; at < text.size() && isDigit(text[at]); ++at) {
-    value = value * 10 + (text[at] - '0');
-    if (value > kHighestCodeNumber) {
-      inRange = false;
-      value = kHighestCodeNumber + 1;  // keeps the digits that follow from overflowing
-    }
-  }
-  if (!inRange || (negative && value != 0)) return std::nullopt;
-  return value;
+  at += kCodeLength;
+  if (at < text.size() && !isWhite(text[at])) return std::nullopt;
+  return MunicipalityCode{code[0], (code[1] - '0') * 100 + (code[2] - '0') * 10 + (code[3] - '0')};
 }
 
 // Appends the vowel and the apostrophe that stand for an accented vowel.
@@ -156,16 +145,17 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
   // Room for the usual file of one record per line.
   table.nodes_.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) +
                        1);
-  std::size_t at = startOfFirstRecord(content);
+  // A byte order mark that an editor may have put first is no part of a name.
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::size_t start = content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  std::size_t at = start + startOfFirstRecord(content.substr(start));
   while (at < content.size()) {
     // A name never runs across lines: a line without a TAB is malformed.
     const std::size_t tab = content.find_first_of("\t\n\r", at);
     if (tab == std::string_view::npos || content[tab] != '\t') return std::nullopt;
     std::size_t codeAt = tab + 1;
-    if (codeAt >= content.size() || isWhite(content[codeAt])) return std::nullopt;
-    const char letter = content[codeAt++];
-    const std::optional<int> number = readCodeNumber(content, codeAt);
-    if (!number) return std::nullopt;
+    const std::optional<MunicipalityCode> code = readCode(content, codeAt);
+    if (!code) return std::nullopt;
     CalendarDay first = 0;
     CalendarDay last = kStillValid;
     // The days of validity, when the line has them.
@@ -180,9 +170,11 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
       last = *to;
       codeAt = daysAt;
     }
-    table.add(at, tab - at, {letter, *number}, first, last);
+    table.add(at, tab - at, *code, first, last);
     at = skipWhite(content, codeAt);
   }
+  // A table of no record finds nothing: it is no table.
+  if (table.nodes_.empty()) return std::nullopt;
   return table;
 }
 

@@ -12,7 +12,7 @@
 namespace tavrik::tools {
 
 /// The four-character cadastral code of a municipality or foreign state:
-/// a letter and a number 0..999 (H501 is letter 'H', number 501).
+/// a capital letter and a number 0..999 (H501 is letter 'H', number 501).
 struct MunicipalityCode {
   char letter = 0;
   int number = 0;
@@ -85,12 +85,13 @@ class MunicipalityTable {
   }
 };
 
-/// The table held by a municipality file's content: records of a name, a
-/// TAB, a code letter and a code number 0..999, optionally followed on the
-/// same line by the first and the last day of the record's validity
-/// (YYYY-MM-DD each, TAB before each), separated by white space. nullopt
-/// when a record lacks its TAB, its letter or a number in range, or has a
-/// day that does not exist, one day only, or a last day before its first.
+/// The table held by a municipality file's content (a UTF-8 byte order mark
+/// first is skipped): records of a name, a TAB and a code of a capital
+/// letter A-Z and three digits, optionally followed on the same line by the
+/// first and the last day of the record's validity (YYYY-MM-DD each, TAB
+/// before each), separated by white space. nullopt when there is no record,
+/// or a record lacks its TAB or a code of that shape, or has a day that does
+/// not exist, one day only, or a last day before its first.
 std::optional<MunicipalityTable> parseMunicipalities(std::string text);
 
 /// The table of the file; nullopt when it cannot be read or is malformed.

@@ -18,5 +18,6 @@ tail -n 1 out.txt | grep -qx 'Premere un tasto per continuare . . .' || fail "no
 run 'k\ni\n1\nabc'  # the saved theme again; a non-number as the last thing read
 grep -qx 'Errore riprova' out.txt || fail "no retry message"
 [ "$(cat function_history.txt)" = "$(printf '#\ni\nx\nk\ni')" ] || fail "history: $(cat function_history.txt)"
-run 'l\n'  # restart without a terminal just ends
-tail -n 1 out.txt | grep -qx 'Riavviando...' && echo PASS || fail "no restart line"
+run 'l\n'  # restart without a terminal: nowhere to show a new instance, so the error and the prompt
+[ "$(grep -A1 -x 'Riavviando...' out.txt)" = "$(printf 'Riavviando...\nErrore: impossibile riavviare il programma.')" ] &&
+  tail -n 1 out.txt | grep -qx 'Path: ' && echo PASS || fail "no restart error: $(tail -n 4 out.txt)"

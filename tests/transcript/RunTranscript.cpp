@@ -107,8 +107,8 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   }
 
   tavrik::FakePlatform platform;
-  // probe=0: the network answers (the result of a successful ping).
-  if (t.options.contains("probe")) platform.reachable = t.options["probe"] == "0";
+  if (t.options.contains("reachable")) platform.reachable = t.options["reachable"] == "yes";
+  if (t.options.contains("newinstance")) platform.newInstanceStarts = t.options["newinstance"] == "yes";
   if (t.options.contains("terminal")) platform.interactive = t.options["terminal"] == "1";
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
   if (t.options.contains("datadir")) {  // relative to the transcript file

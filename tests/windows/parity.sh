@@ -68,6 +68,26 @@ cp "$exe" "$(dirname "$exe")"/tavrik-chart-*.dll "$here/../../data/risorsa.cf.tx
 grep -q 'Codice fiscale: RSSMRA80A01H501U' "$work/shipped/out.txt" || fail "shipped: no tax code with the data beside the .exe"
 ls "$work/shipped/lavoro"/grafico_*.pptx >/dev/null 2>&1 || fail "shipped: no chart with the DLLs beside the .exe"
 
+# Nothing is taken from the folder above the .exe (Downloads, say): with
+# the chart DLLs and the data planted there, the .exe alone in its folder
+# finds neither. Beside the .exe, a file named like a system library
+# (gdiplus.dll) is not loaded in place of Windows' own: the PNG is drawn.
+planted=$work/planted
+mkdir -p "$planted/Tavrik Terminal" "$planted/data" "$planted/lavoro"
+cp "$exe" "$planted/Tavrik Terminal/"
+cp "$(dirname "$exe")"/tavrik-chart-*.dll "$planted/"
+cp "$here/../../data/risorsa.cf.txt" "$planted/data/"
+session='f\nRossi\nMario\n1\n1\n1980\nM\nRoma\n5\nT\nX\nY\n3\nA\n-1\nn\n.pptx\nx\n'
+(cd "$planted/lavoro" && printf "$session" |
+  timeout 120 "$wine_run" "../Tavrik Terminal/$(basename "$exe")" >../out.txt 2>&1)
+grep -q 'Errore caricare risorse' "$planted/out.txt" || fail "planted: data taken from the folder above the .exe"
+ls "$planted/lavoro"/grafico_* >/dev/null 2>&1 && fail "planted: a chart DLL loaded from the folder above the .exe"
+rm -rf "$planted/lavoro"/* && cp "$(dirname "$exe")"/tavrik-chart-*.dll "$planted/Tavrik Terminal/"
+echo 'not a library' >"$planted/Tavrik Terminal/gdiplus.dll"
+(cd "$planted/lavoro" && printf '5\nT\nX\nY\n3\nA\n-1\nn\n.png\nx\n' |
+  timeout 120 "$wine_run" "../Tavrik Terminal/$(basename "$exe")" >../out.txt 2>&1)
+ls "$planted/lavoro"/grafico_*.png >/dev/null 2>&1 || fail "planted: no PNG with a gdiplus.dll beside the .exe"
+
 # A chart is saved, said so, and nothing else is left behind.
 rm -rf "$work/chart" && mkdir "$work/chart"
 (cd "$work/chart" && printf '5\nVendite\nMese\nEuro\n5\nGiù\n7\nSù\n-7\ny\n.png\nx\n' |

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <sys/random.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,12 +42,21 @@ bool isOnPath(const char* program) {
 
 // Starts a program with no shell in between, fully detached: its own
 // session, output silenced, not waited for (the middle child exits at once,
-// so no zombie is left).
-void spawnDetached(const std::vector<std::string>& argv) {
+// so no zombie is left). True when the program itself was started: a pipe
+// that closes on exec carries back a failure to start it.
+bool spawnDetached(const std::vector<std::string>& argv) {
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) return false;
   const pid_t child = ::fork();
-  if (child < 0) return;
+  if (child < 0) {
+    ::close(report[0]);
+    ::close(report[1]);
+    return false;
+  }
   if (child == 0) {
-    if (::fork() != 0) ::_exit(0);
+    ::close(report[0]);
+    const pid_t grandchild = ::fork();
+    if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
     ::setsid();
     const int devNull = ::open("/dev/null", O_RDWR);
     if (devNull >= 0) {
@@ -59,21 +69,44 @@ void spawnDetached(const std::vector<std::string>& argv) {
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     ::execvp(args[0], args.data());
+    const char failed = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(report[1], &failed, 1);
     ::_exit(127);
   }
+  ::close(report[1]);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
+  // End of file: the program replaced the child that would have reported.
+  char failed = 0;
+  ssize_t n = 0;
+  while ((n = ::read(report[0], &failed, 1)) < 0 && errno == EINTR) {
+  }
+  ::close(report[0]);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 && n == 0;
+}
+
+// True when the program's file is still the one running: not removed, not
+// replaced by another file, still executable.
+bool isStillOnDisk(const std::string& self) {
+  static constexpr std::string_view kRemoved = " (deleted)";
+  if (self.empty() || self.ends_with(kRemoved) || ::access(self.c_str(), X_OK) != 0) return false;
+  struct stat running {};
+  struct stat onDisk {};
+  return ::stat("/proc/self/exe", &running) == 0 && ::stat(self.c_str(), &onDisk) == 0 &&
+         running.st_dev == onDisk.st_dev && running.st_ino == onDisk.st_ino;
 }
 
 }  // namespace
 
-bool PosixSystem::isReachable(std::string_view host) {
+bool PosixSystem::isReachable(std::string_view host) { return connectsWithin(host, "443", kProbeTimeoutMillis); }
+
+bool connectsWithin(std::string_view host, std::string_view port, int timeoutMillis) {
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  if (::getaddrinfo(std::string(host).c_str(), "443", &hints, &found) != 0) return false;
+  if (::getaddrinfo(std::string(host).c_str(), std::string(port).c_str(), &hints, &found) != 0) return false;
   bool reachable = false;
   for (addrinfo* a = found; a != nullptr && !reachable; a = a->ai_next) {
     const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
@@ -82,7 +115,7 @@ bool PosixSystem::isReachable(std::string_view host) {
       reachable = true;
     } else if (errno == EINPROGRESS) {
       pollfd p{fd, POLLOUT, 0};
-      if (::poll(&p, 1, kProbeTimeoutMillis) == 1) {
+      if (::poll(&p, 1, timeoutMillis) == 1) {
         int error = 0;
         socklen_t length = sizeof error;
         reachable = ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
@@ -102,22 +135,19 @@ void PosixSystem::openPage(std::string_view address) {
 #endif
 }
 
-void PosixSystem::startNewInstance() {
+bool PosixSystem::startNewInstance() {
   const std::string self = executablePath();
-  if (self.empty()) return;
+  if (!isStillOnDisk(self)) return false;
   const bool graphical = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
-  if (graphical && isOnPath("x-terminal-emulator")) {
-    spawnDetached({"x-terminal-emulator", "-e", self});
-    return;
-  }
+  if (graphical && isOnPath("x-terminal-emulator")) return spawnDetached({"x-terminal-emulator", "-e", self});
   // At a terminal the new instance takes this one's place; without one
   // there is nowhere to show it.
-  if (::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1) {
-    std::cout.flush();
-    terminal_.restore();
-    char* const argv[] = {const_cast<char*>(self.c_str()), nullptr};
-    ::execv(self.c_str(), argv);
-  }
+  if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDOUT_FILENO) != 1) return false;
+  std::cout.flush();
+  terminal_.restore();
+  char* const argv[] = {const_cast<char*>(self.c_str()), nullptr};
+  ::execv(self.c_str(), argv);
+  return false;  // this instance goes on
 }
 
 std::int64_t PosixSystem::nowSeconds() {

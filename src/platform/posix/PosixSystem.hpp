@@ -17,7 +17,7 @@ class PosixSystem final : public System {
 
   bool isReachable(std::string_view host) override;
   void openPage(std::string_view address) override;
-  void startNewInstance() override;
+  bool startNewInstance() override;
   std::int64_t nowSeconds() override;
   void sleepMillis(int milliseconds) override;
   void secureRandom(std::span<std::uint32_t> out) override;
@@ -26,6 +26,10 @@ class PosixSystem final : public System {
  private:
   PosixTerminal& terminal_;
 };
+
+/// True when a TCP connection to the host's port can be made within the
+/// time; nothing is sent. Every socket it opens is closed.
+bool connectsWithin(std::string_view host, std::string_view port, int timeoutMillis);
 
 /// The running program's own file; empty when it cannot be found.
 std::string executablePath();

@@ -70,15 +70,11 @@ void* load(const std::string& path, const char* symbol, void** handle) {
   DWORD previousMode = 0;
   const bool modeSet =
       ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode) != 0;
-  // The libraries a module needs are looked for beside it, beside the
-  // program and where the system keeps its own; never in the working
-  // directory.
-  HMODULE module = ::LoadLibraryExW(
-      full.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
-  if (module == nullptr && ::GetLastError() == ERROR_INVALID_PARAMETER) {
-    // A system that does not know those flags.
-    module = ::LoadLibraryExW(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  }
+  // The module is the file named; the libraries it needs are Windows' own
+  // (GDI+, GDI) and come from the system's folder alone: a file of the same
+  // name beside the module or the program, in the working directory or on
+  // the PATH is never taken for them.
+  HMODULE module = ::LoadLibraryExW(full.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (modeSet) ::SetThreadErrorMode(previousMode, nullptr);
   if (module == nullptr) return nullptr;
   *handle = module;

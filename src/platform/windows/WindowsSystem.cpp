@@ -85,11 +85,19 @@ void WindowsSystem::openPage(std::string_view address) {
   ::ShellExecuteW(nullptr, L"open", utf16::widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void WindowsSystem::startNewInstance() {
+WindowsSystem::WindowsSystem() {
+  // Libraries that Windows' own code loads by name while the program runs
+  // (Winsock's providers, the shell's, GDI+ for the chart DLLs) come from
+  // the system's folder only: never from the program's folder, the working
+  // directory or the PATH, where a file of the same name may have been put.
+  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+bool WindowsSystem::startNewInstance() {
   std::wstring self(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
-    if (length == 0) return;
+    if (length == 0) return false;
     if (length < self.size()) {
       self.resize(length);
       break;
@@ -101,10 +109,12 @@ void WindowsSystem::startNewInstance() {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (::CreateProcessW(self.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
-                       nullptr, &startup, &process) != 0) {
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+                       nullptr, &startup, &process) == 0) {
+    return false;  // the program's file moved or gone
   }
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return true;
 }
 
 std::int64_t WindowsSystem::nowSeconds() {
@@ -129,20 +139,12 @@ void WindowsSystem::secureRandom(std::span<std::uint32_t> out) {
 }
 
 std::string WindowsSystem::dataDirectory() {
-  // Found only from the program's own location: beside the .exe, as it is
-  // shipped; in a build tree inside the source tree, <source>/data.
+  // Beside the .exe only, as it is shipped (and as the build tree has it):
+  // never the folder above, which is the user's own (Downloads, say).
   const std::string self = modules::programDirectory();
   if (self.empty()) return {};
-  const auto attributes = [](const std::string& path) {
-    return ::GetFileAttributesW(utf16::widen(path).c_str());
-  };
-  const DWORD shipped = attributes(self + "/risorsa.cf.txt");
+  const DWORD shipped = ::GetFileAttributesW(utf16::widen(self + "/risorsa.cf.txt").c_str());
   if (shipped != INVALID_FILE_ATTRIBUTES && (shipped & FILE_ATTRIBUTE_DIRECTORY) == 0) return self;
-  const auto slash = self.rfind('/');
-  if (slash == std::string::npos) return {};
-  const std::string source = self.substr(0, slash) + "/data";
-  const DWORD tree = attributes(source);
-  if (tree != INVALID_FILE_ATTRIBUTES && (tree & FILE_ATTRIBUTE_DIRECTORY) != 0) return source;
   return {};
 }
 

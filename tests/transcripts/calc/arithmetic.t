@@ -80,4 +80,4 @@ Risultato: 10<PROMPT>{x<CR>}
 Ok,sto uscendo...
 
 --- platform
-pause
+wait for key

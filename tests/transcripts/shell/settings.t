@@ -70,18 +70,18 @@ Errore nella combinazione.
 Ok,sto uscendo...
 
 --- platform
-ping -n 1 www.example.com > NUL
-start https://www.tavrik-terminal.it/feedback
-ping -n 1 www.example.com > NUL
-start https://www.tavrik-terminal.it/privacy.md
-ping -n 1 www.example.com > NUL
-color 9e
-color 0f
-pause
+probe www.example.com → reachable
+open https://www.tavrik-terminal.it/feedback
+probe www.example.com → reachable
+open https://www.tavrik-terminal.it/privacy.md
+probe www.example.com → reachable
+colours 9e
+colours 0f
+wait for key
 --- expect color_data.txt noeol
 color 0f
 === Offline, 'helpsite' and an info page get the network error and open nothing; 12 at the info menu is refused without a probe; settings choice 3 is a wrong function; end of input at the theme question ends with a line break and status 0.
---- option probe=1
+--- option reachable=no
 --- dialogue
 <PROMPT>{helpsite}
 
@@ -111,5 +111,5 @@ Funzione errata
 <SETTINGS>{1}
 <THEME>
 --- platform
-ping -n 1 www.example.com > NUL
-ping -n 1 www.example.com > NUL
+probe www.example.com → unreachable
+probe www.example.com → unreachable

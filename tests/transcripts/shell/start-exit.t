@@ -22,14 +22,14 @@ color 9e
 Riavviando...
 --- platform whole
 title Tavrik Terminal
-color 9e
-cls
-color 9e
-cls
-color 9e
-cls
-cls
-start Tavrik-Terminal.exe
+colours 9e
+clear
+colours 9e
+clear
+colours 9e
+clear
+clear
+new instance
 === A theme file holding anything but a colour pair (here a console command) is ignored: no restart, no page, no wait at start.
 --- given color_data.txt
 start Tavrik-Terminal.exe
@@ -40,6 +40,20 @@ Ok,sto uscendo...
 
 --- platform whole
 title Tavrik Terminal
-cls
-cls
-pause
+clear
+clear
+wait for key
+=== When no new instance can be started, 'l' says so after the restart line and the prompt comes back.
+--- option newinstance=no
+--- dialogue
+<PROMPT>{l}
+
+Riavviando...
+Errore: impossibile riavviare il programma.
+<PROMPT>{x}
+
+Ok,sto uscendo...
+
+--- platform
+new instance → failed
+wait for key

@@ -196,6 +196,17 @@ Codice fiscale: BNCLCU14B04I199B
 
 Errore caricare risorse
 <PROMPT>
+=== A municipality file of blank lines only is no table: the message, and no question is asked.
+--- given risorsa.cf.txt
+
+ <TAB>
+
+--- dialogue
+<PROMPT>{f}
+
+
+Errore caricare risorse
+<PROMPT>
 === Without a file in the working directory the table installed with the program is used: Rita Levi-Montalcini, born in Torino.
 --- option datadir=../../../data
 --- dialogue

@@ -19,24 +19,28 @@ std::string codeOf(const std::string& file, std::string_view name, CalendarDay b
 
 TEST(MunicipalityFile, AcceptedAndRefusedRecords) {
   // What ROMA is found as in a file, "-" for no ROMA. Blank lines, CRLF, spaces
-  // before a later record and before the number, trailing spaces, a last line
-  // without its line end are all accepted; spaces on the first record's line
-  // belong to its name. The later of two records with one name wins.
+  // before a later record, trailing spaces, a last line without its line end
+  // and a byte order mark first are all accepted; spaces on the first
+  // record's line belong to its name, and so does a byte order mark anywhere
+  // else. The later of two records with one name wins.
   // clang-format off
   const std::pair<std::string, std::string_view> accepted[] = {
       {"MILANO\tF205\nROMA\tH501\n", "H501"}, {"ROMA \tH501\n", "-"}, {"Roma\tH501\n", "-"},
-      {"", "-"}, {"\n\r\n \nA\tH501\r\n\n  B\tF 205\n\t\nC\tL219  \n ROMA\tF839", "F839"},
-      {"\n  ROMA\tH501\n", "-"}, {"ROMA\tA0\n", "A000"}, {"ROMA\tB007\n", "B007"},
-      {"ROMA\tC+42\n", "C042"}, {"ROMA\tE-0\n", "E000"}, {"ROMA\tZ999\n", "Z999"},
-      {"ROMA\tC337\nMILANO\tH501\nROMA\tM261\n", "M261"}};
+      {"\n\r\n \nA\tH501\r\n\n  B\tF205\n\t\nC\tL219  \n ROMA\tF839", "F839"},
+      {"\n  ROMA\tH501\n", "-"}, {"ROMA\tA000\n", "A000"}, {"ROMA\tB007\n", "B007"},
+      {"ROMA\tZ999\n", "Z999"}, {"ROMA\tC337\nMILANO\tH501\nROMA\tM261\n", "M261"},
+      {"\xEF\xBB\xBF\nROMA\tH501\n", "H501"}, {"A\tA001\n\xEF\xBB\xBFROMA\tH501\n", "-"}};
   // clang-format on
   for (const auto& [file, code] : accepted) EXPECT_EQ(codeOf(file, "ROMA"), code) << file;
-  // No TAB, in any line; a name across lines; no letter; no number, one out of
-  // range, or stray text after it.
-  for (const char* file :
-       {"ROMA H501\n", "ROMA\nH501\n", "ROMA\tH501\nMILANO", "ROMA\tH501\nMILANO\n\tF205", "ROMA\t",
-        "ROMA\t\n501\n", "ROMA\tH\nMILANO\tF205\n", "ROMA\tHX01\n", "ROMA\tH1000\n",
-        "ROMA\tH99999999999999999999\n", "ROMA\tH-1\n", "ROMA\tH+\n", "ROMA\tH501 x\n"}) {
+  // No record at all; no TAB, in any line; a name across lines; a code that
+  // is not a capital A-Z and three digits (a small letter, a control byte,
+  // fewer or more digits, a sign, a blank inside), or stray text after it.
+  for (const std::string& file : std::initializer_list<std::string>{
+           "", "\n \r\n", "\xEF\xBB\xBF", "ROMA H501\n", "ROMA\nH501\n", "ROMA\tH501\nMILANO",
+        "ROMA\tH501\nMILANO\n\tF205", "ROMA\t", "ROMA\t\n501\n", "ROMA\tH\nMILANO\tF205\n", "ROMA\tHX01\n",
+        "ROMA\tH1000\n", "ROMA\tH50\n", "ROMA\tA0\n", "ROMA\tC+42\n", "ROMA\tH-01\n", "ROMA\tF 205\n",
+        "ROMA\th501\n", "ROMA\t\x1b" "501\n", std::string("ROMA\t\0" "501\n", 10), "ROMA\t\xC3\x89" "01\n",
+        "ROMA\tH501 x\n"}) {
     EXPECT_FALSE(parseMunicipalities(file)) << file;
   }
 }
