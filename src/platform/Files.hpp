@@ -90,4 +90,12 @@ class PendingFile {
 /// that may be written.
 bool isReplaceable(const std::string& name);
 
+/// Calls `line` with each of the last `count` lines of a regular file,
+/// oldest first, reading only the file's end: lines longer than
+/// `maxLineBytes` are left out, and so is what lies further back than
+/// `count` lines of that length. False when the file is missing, not a
+/// regular file or cannot be read.
+bool forEachLastLine(const std::string& name, std::size_t count, std::size_t maxLineBytes,
+                     const std::function<void(std::string_view)>& line);
+
 }  // namespace tavrik::files
