@@ -107,6 +107,35 @@ check("TERM=dumb: no escape sequence", b"\x1b" not in terminal({"TERM": "dumb"})
 check("no TERM: no escape sequence", b"\x1b" not in terminal({"TERM": None})[1])
 
 
+def driven(work, steps):
+    """Both pipes held by this program, each answer written once its question has arrived."""
+    proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    out, ok = b"", True
+    for question, answer in steps:
+        while ok and not out.endswith(question):
+            ok = bool(select.select([proc.stdout], [], [], 10)[0]) and bool(chunk := os.read(proc.stdout.fileno(), 4096))
+            out += chunk if ok else b""
+        if ok:
+            proc.stdin.write(answer)
+            proc.stdin.flush()
+    proc.kill() if not ok else proc.stdin.close()
+    return ok and proc.wait(timeout=20) == 0
+
+
+with tempfile.TemporaryDirectory() as work:
+    check("driven answer by answer: every question arrives before its answer is awaited",
+          driven(work, [(b"Path: ", b"m\n"), (b"Valore: ", b"3\n"), (b"Valore: ", b"4\n"), (b"Path: ", b"x\n")]))
+    proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+    for _ in range(500):
+        proc.stdin.write(b"a" * (1 << 20))
+    proc.stdin.write(b"\nx\n")
+    proc.stdin.close()
+    _, status, usage = os.wait4(proc.pid, 0)
+    history = open(os.path.join(work, "function_history.txt"), "rb").read().split(b"\n")
+    check("a 500 MB command line: refused, kept as its first 4096 bytes, under 64 MB of memory",
+          status == 0 and usage.ru_maxrss < 64 * 1024 and history[-3:] == [b"a" * 4096, b"x", b""])
+
+
 class Typed:
     """The program with input and output at a terminal (a pty), its line editor in use."""
     def __init__(self, work, args=(), env_extra=None):
@@ -129,9 +158,13 @@ class Typed:
                     return False
         return self.out.count(text) >= count
 
-    def echo_icanon(self):
-        lflag = termios.tcgetattr(self.master)[3]
-        return (lflag & termios.ECHO != 0, lflag & termios.ICANON != 0)
+    def echo_icanon(self, expected=None):  # (ECHO, ICANON); given one, waits up to 20 s for it
+        for _ in range(200 if expected else 1):
+            lflag = termios.tcgetattr(self.master)[3]
+            if (mode := (lflag & termios.ECHO != 0, lflag & termios.ICANON != 0)) == expected:
+                break
+            time.sleep(0.1)
+        return mode
 
     def stop(self):  # SIGTSTP: True once the program has stopped
         self.proc.send_signal(signal.SIGTSTP)
@@ -170,6 +203,7 @@ with tempfile.TemporaryDirectory() as work:
     os.write(t.master, b"\x1b[A")
     check("the history's last line recalled", t.until(b"h", t.out.count(b"h") + 1))
     os.write(t.master, b"\x15")
+    t.until(b"\x1b[K")  # the line emptied: the editor waits for a key
     prompts = t.out.count(b"Path: ")
     stopped = t.stop()
     check("SIGTSTP: stopped, colours, title and mode put back",
@@ -177,13 +211,13 @@ with tempfile.TemporaryDirectory() as work:
           and termios.tcgetattr(t.master) == t.mode0)
     t.proc.send_signal(signal.SIGCONT)
     check("SIGCONT: colours, title and the editor's mode taken again, the prompt redrawn",
-          t.until(TAKEN, 2) and t.until(b"Path: ", prompts + 1) and t.echo_icanon() == (False, False))
+          t.until(TAKEN, 2) and t.until(b"Path: ", prompts + 1) and t.echo_icanon((False, False)) == (False, False))
     os.write(t.master, b"n\r1\rin.txt\rout.bin\r")
     check("the key's question once, hidden: line mode without echo",
-          t.until(b"cifratura: ") and t.echo_icanon() == (False, True))
+          t.until(b"cifratura: ") and t.echo_icanon((False, True)) == (False, True))
     check("the hidden key read survives a stop: the terminal's own mode while stopped, hidden again after",
           t.stop() and t.echo_icanon() == (True, True) and not t.proc.send_signal(signal.SIGCONT)
-          and t.until(TAKEN, 3) and t.echo_icanon() == (False, True))
+          and t.until(TAKEN, 3) and t.echo_icanon((False, True)) == (False, True))
     os.write(t.master, b"\rx\r")
     check("an empty line at the key asks again; the next line is the key",
           t.until(b"cifratura: ", 2) and t.until(b"File processato correttamente.")
