@@ -205,14 +205,13 @@ with tempfile.TemporaryDirectory() as work:
     cleared = t.out.count(b"\x1b[K")
     os.write(t.master, b"\x15")
     t.until(b"\x1b[K", cleared + 1)  # the line emptied: the editor waits for a key
-    prompts = t.out.count(b"Path: ")
     stopped = t.stop()
     check("SIGTSTP: stopped, colours, title and mode put back",
           stopped and t.until(b"\x1b[0m\x1b[23;0t\r\n") and t.echo_icanon() == (True, True)
           and termios.tcgetattr(t.master) == t.mode0)
     t.proc.send_signal(signal.SIGCONT)
-    check("SIGCONT: colours, title and the editor's mode taken again, the prompt redrawn",
-          t.until(TAKEN, 2) and t.until(b"Path: ", prompts + 1) and t.echo_icanon((False, False)) == (False, False))
+    check("SIGCONT: colours, title and the editor's mode taken again",
+          t.until(TAKEN, 2) and t.echo_icanon((False, False)) == (False, False))
     os.write(t.master, b"n\r1\rin.txt\rout.bin\r")
     check("the key's question once, hidden: line mode without echo",
           t.until(b"cifratura: ") and t.echo_icanon((False, True)) == (False, True))
