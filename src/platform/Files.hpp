@@ -31,11 +31,6 @@ std::optional<std::string> readSmallFile(const std::string& name, std::size_t ma
 bool forEachLinePiece(const std::string& name,
                       const std::function<void(std::string_view piece, bool lineEnds)>& piece);
 
-/// Calls `line` with each line of a regular file, each cut to its first
-/// `maxLineBytes` bytes; false as forEachLinePiece.
-bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line,
-                 std::size_t maxLineBytes = 4096);
-
 /// Calls `line` with at most the last `count` lines of a regular file,
 /// oldest first, each cut to its first `maxLineBytes` bytes, reading the
 /// file backwards from its end, never further back than `count` lines of

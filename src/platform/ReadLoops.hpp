@@ -57,29 +57,6 @@ bool eachLinePiece(ReadSome readSome, const std::function<void(std::string_view,
   }
 }
 
-/// Lines whose pieces are gathered up to `maxLineBytes` bytes each.
-class CutLines {
- public:
-  CutLines(std::size_t maxLineBytes, const std::function<void(std::string_view)>& line)
-      : max_(maxLineBytes), line_(line) {}
-  void operator()(std::string_view piece, bool lineEnds) {
-    if (lineEnds && partial_.empty() && piece.size() <= max_) {
-      line_(piece);
-      return;
-    }
-    if (partial_.size() < max_) partial_.append(piece.substr(0, max_ - partial_.size()));
-    if (lineEnds) {
-      line_(partial_);
-      partial_.clear();
-    }
-  }
-
- private:
-  std::size_t max_;
-  const std::function<void(std::string_view)>& line_;
-  std::string partial_;
-};
-
 /// Calls `line` with at most the last `count` lines of a file of `size`
 /// bytes, oldest first, each cut to `maxLineBytes`. The file is read from
 /// its end in blocks, and no further back than `count` lines of

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace tavrik {
@@ -32,6 +33,9 @@ class Terminal {
   /// still moves the cursor to a new line. Input that is not typed at a
   /// terminal is read as always.
   virtual void setInputHidden(bool hidden) = 0;
+  /// Called before the terminal writes anything of its own, so that text
+  /// the program has written but not yet sent comes first.
+  virtual void writeFirst(std::function<void()> pending) { (void)pending; }
 };
 
 /// What is typed at the terminal is hidden while this lives (a key, say).

@@ -2,23 +2,81 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <limits>
-#include <type_traits>
 #include <sstream>
+#include <streambuf>
+#include <type_traits>
 
 #include "shell/Messages.hpp"
 
 namespace tavrik {
 
 namespace {
+
 constexpr std::size_t kMaxPendingPrompt = 4096;
+
+// A stream buffer refilled one whole line at a time: every line reaches
+// the stream with a line end, so formatted extraction reads it exactly as
+// it reads piped input. Once the source reports the end of input
+// (nullopt), the stream stays at its end.
+class LineBuffer final : public std::streambuf {
+ public:
+  using Source = std::function<std::optional<std::string>()>;
+  explicit LineBuffer(Source source) : source_(std::move(source)) {}
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (ended_) return traits_type::eof();
+    std::optional<std::string> line = source_();
+    if (!line) {
+      ended_ = true;
+      return traits_type::eof();
+    }
+    line_ = std::move(*line);
+    line_ += '\n';
+    setg(line_.data(), line_.data(), line_.data() + line_.size());
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  Source source_;
+  std::string line_;
+  bool ended_ = false;
+};
+
 }  // namespace
 
-Console::Console(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+Console::Console(std::istream& in, std::ostream& out, LineInput* lines)
+    : lines_(lines),
+      typedBuffer_(lines != nullptr ? std::make_unique<LineBuffer>([this] { return nextTypedLine(); })
+                                    : nullptr),
+      typed_(lines != nullptr ? std::make_unique<std::istream>(typedBuffer_.get()) : nullptr),
+      in_(typed_ ? *typed_ : in),
+      out_(out) {}
+
+Console::~Console() { out_ << heldBack_; }
+
+std::optional<std::string> Console::nextTypedLine() {
+  // Everything before the current line is on the screen; the current line
+  // is the editor's to draw.
+  out_.flush();
+  const std::string prompt = std::move(heldBack_);
+  heldBack_.clear();
+  return lines_->readLine(prompt, readingCommandLine_);
+}
 
 void Console::write(std::string_view text) {
-  out_ << text;
   const auto lastBreak = text.rfind('\n');
+  if (lines_ == nullptr) {
+    out_ << text;
+  } else if (lastBreak == std::string_view::npos) {
+    heldBack_ += text;
+  } else {
+    out_ << heldBack_ << text.substr(0, lastBreak + 1);
+    heldBack_.assign(text.substr(lastBreak + 1));
+  }
   if (lastBreak != std::string_view::npos) {
     pendingPrompt_.clear();
     text.remove_prefix(lastBreak + 1);
@@ -38,6 +96,11 @@ void Console::write(std::string_view text) {
 namespace {
 template <typename T>
 std::string formatted(T value) {
+  // The same on every system (some write "-nan", others "nan").
+  if constexpr (std::is_floating_point_v<T>) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  }
   std::ostringstream text;
   text << value;
   return text.str();
@@ -52,16 +115,23 @@ void Console::write(double value) { write(formatted(value)); }
 void Console::write(char value) { write(std::string_view(&value, 1)); }
 
 void Console::endLine() {
-  out_ << '\n';
+  out_ << heldBack_ << '\n';
+  heldBack_.clear();
   pendingPrompt_.clear();
 }
 
-void Console::flush() { out_.flush(); }
+void Console::flush() {
+  out_ << heldBack_;
+  heldBack_.clear();
+  out_.flush();
+}
 
 void Console::flushBeforeWaiting() {
-  // What was written must be on the screen before the program waits for
-  // the user; input already typed ahead needs no wait.
-  if (in_.rdbuf()->in_avail() <= 0) flush();
+  // Every question reaches the output before its answer is read: whoever
+  // answers may be waiting for it (a program at the other end of two
+  // pipes). A flush with nothing new written costs nothing. A line input
+  // is handed the current line as its prompt instead.
+  out_.flush();
 }
 
 void Console::endOfInput() {
@@ -80,23 +150,39 @@ std::string Console::readLine() {
 }
 
 std::string Console::readCommandLine() {
+  flushBeforeWaiting();
   readingCommandLine_ = true;
   std::string line;
-  try {
-    line = readLine();
-  } catch (...) {
-    readingCommandLine_ = false;
-    throw;
+  // Read byte by byte into at most one byte more than is kept: a line of
+  // any length costs no more memory than that.
+  const std::istream::sentry ready(in_, true);
+  std::streambuf& in = *in_.rdbuf();
+  using Traits = std::streambuf::traits_type;
+  bool ended = !ready;
+  while (!ended) {
+    const Traits::int_type c = in.sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) {
+      in_.setstate(std::ios::eofbit);
+      ended = line.empty();
+      break;
+    }
+    if (c == '\n') {
+      // Lines typed on Windows end with a carriage return and a line feed.
+      if (line.ends_with('\r')) line.pop_back();
+      break;
+    }
+    if (line.size() > kMaxCommandLine) {
+      in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+      break;
+    }
+    line += Traits::to_char_type(c);
   }
   readingCommandLine_ = false;
-  if (commandLineListener_) commandLineListener_(line);
+  if (ended) endOfInput();
+  if (line.size() > kMaxCommandLine) line.resize(kMaxCommandLine);
+  answerRead(false);
+  if (lines_ != nullptr) lines_->remember(line);
   return line;
-}
-
-Console::LinePrompt Console::takeLinePrompt() {
-  LinePrompt prompt{std::move(pendingPrompt_), readingCommandLine_};
-  pendingPrompt_.clear();
-  return prompt;
 }
 
 std::string Console::readWord() {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
+
+#include "platform/LineInput.hpp"
 
 namespace tavrik {
 
@@ -19,7 +20,12 @@ struct EndOfInput {};
 /// happens when a number is expected and something else is typed.
 class Console {
  public:
-  Console(std::istream& in, std::ostream& out);
+  /// Reads from `in`, or, given a line input, every line through it: the
+  /// text after the last line break written is then held back and handed
+  /// to the line input as its prompt, so that the line editor alone draws
+  /// it.
+  Console(std::istream& in, std::ostream& out, LineInput* lines = nullptr);
+  ~Console();
 
   /// Writes text exactly. What is written since the last line break (or the
   /// last answer) is remembered as the pending prompt.
@@ -36,15 +42,19 @@ class Console {
   /// One line break. Output is flushed before every read and at exit, not
   /// at every line break.
   void endLine();
-  /// Flushes pending output without a line break.
+  /// Flushes pending output without a line break (held-back text too).
   void flush();
+  /// True when answers are typed at a terminal through a line input.
+  bool readsTypedLines() const { return lines_ != nullptr; }
 
   /// A whole line, without its line end, untrimmed. A carriage return right
   /// before the line feed belongs to the line end.
   std::string readLine();
-  /// A command line: read as readLine(), then handed to the command-line
-  /// listener (at a terminal, the line editor keeps it for recall).
+  /// A command line: read as readLine(), but of a line longer than
+  /// kMaxCommandLine bytes only that many are kept (the rest is read and
+  /// dropped); then offered to the line input for recall.
   std::string readCommandLine();
+  static constexpr std::size_t kMaxCommandLine = 4096;
   /// One blank-delimited word (leading white space skipped).
   std::string readWord();
   /// The rest of a line from its first non-blank character: leading white
@@ -77,21 +87,6 @@ class Console {
   /// The text written since the last line break or answer.
   const std::string& pendingPrompt() const { return pendingPrompt_; }
 
-  /// What a line editor needs before it reads a line: the text on the
-  /// current line, which it draws again as its own prompt, and whether a
-  /// command line is being read.
-  struct LinePrompt {
-    std::string text;
-    bool commandLine = false;
-  };
-  /// The line prompt; the pending prompt is then forgotten, since the line
-  /// end the user types also ends the line it was written on.
-  LinePrompt takeLinePrompt();
-  /// Who is told of every command line read (nobody by default).
-  void setCommandLineListener(std::function<void(const std::string&)> listener) {
-    commandLineListener_ = std::move(listener);
-  }
-
  private:
   template <typename T>
   std::optional<T> tryRead();
@@ -108,13 +103,17 @@ class Console {
     lineEndPending_ = formatted;
   }
   [[noreturn]] void endOfInput();
+  std::optional<std::string> nextTypedLine();
 
+  LineInput* lines_;
+  std::unique_ptr<std::streambuf> typedBuffer_;  // lines from lines_
+  std::unique_ptr<std::istream> typed_;
   std::istream& in_;
   std::ostream& out_;
   std::string pendingPrompt_;
+  std::string heldBack_;  // with a line input: written text not yet sent
   bool readingCommandLine_ = false;
   bool lineEndPending_ = false;  // the last answer came from a formatted read
-  std::function<void(const std::string&)> commandLineListener_;
 };
 
 }  // namespace tavrik

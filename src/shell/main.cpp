@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Files.hpp"
 #include "platform/Session.hpp"
 #include "shell/CommandShell.hpp"
 #include "shell/Console.hpp"
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr int kBadOption = 2;
+constexpr std::size_t kRecalledLines = 1000;
 
 constexpr std::string_view kHelp =
     "Uso: tavrik-terminal [--help | --version]\n"
@@ -48,8 +50,9 @@ constexpr std::string_view kHelp =
 
 void printHelp() {
   std::cout << kHelp;
-  // Where the shipped data was found, from the program's own location.
-  const std::string data = tavrik::openSession(std::cout)->system().dataDirectory();
+  // Where the shipped data was found, from the program's own location; no
+  // session: the terminal is not touched and no file is read.
+  const std::string data = tavrik::openSystem()->dataDirectory();
   std::cout << "Dati installati / installed data: " << (data.empty() ? "(non trovati / not found)" : data)
 #ifdef _WIN32
             << "\nGuida / guide: README.txt accanto al programma / beside the program\n";
@@ -92,11 +95,21 @@ int main(int argc, char** argv) {
   std::cin.tie(nullptr);
   // First of all: from here on, every way out puts the console back.
   const auto session = tavrik::openSession(std::cout);
-  tavrik::Console console(session->input(), std::cout);
-  session->attach(console);
+  tavrik::LineInput* const lines = session->lineInput();
+  if (lines != nullptr) {
+    // The arrow keys bring back the newest command lines of earlier runs;
+    // only the file's end is read, however long it has grown.
+    tavrik::files::forEachLastLine(std::string(tavrik::HistoryLog::kFileName), kRecalledLines,
+                                   tavrik::Console::kMaxCommandLine,
+                                   [lines](std::string_view line) { lines->remember(line); });
+  }
+  tavrik::Console console(session->input(), std::cout, lines);
+  // Text held back for the line editor comes before the terminal's own.
+  session->terminal().writeFirst([&console] { console.flush(); });
   tavrik::HistoryLog history;
   tavrik::CommandShell shell({console, session->terminal(), session->system(), history});
   const int status = shell.run();
   console.flush();
+  session->terminal().writeFirst(nullptr);
   return status;
 }

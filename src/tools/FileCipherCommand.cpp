@@ -67,9 +67,22 @@ std::string ask(Console& console, std::string_view prompt) {
 
 // At a terminal the key is not shown as it is typed; a key typed ahead on
 // an earlier answer's line is already on the screen and read as it is.
+// Typed, the key is a line of its own: an empty line asks again, so that a
+// line typed later (meant for the prompt) never becomes the key unseen.
 std::string askKey(Context& context, std::string_view prompt) {
   const HiddenInput hidden(context.terminal);
-  return ask(context.console, prompt);
+  Console& console = context.console;
+  if (!console.readsTypedLines()) return ask(console, prompt);
+  console.endLine();
+  console.write(prompt);
+  console.settleLineEnd();  // the line end of the answer before
+  for (;;) {
+    constexpr const char* kBlanks = " \t\n\v\f\r";
+    const std::string line = console.readLine();
+    const std::size_t start = line.find_first_not_of(kBlanks);
+    if (start != std::string::npos) return line.substr(start, line.find_first_of(kBlanks, start) - start);
+    console.write(prompt);
+  }
 }
 
 void runDirection(Context& context, const Direction& direction) {

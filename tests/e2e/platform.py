@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real binary against odd files, links, signals and terminals.
 usage: platform.py BINARY"""
-import os, pty, signal, subprocess, sys, tempfile, time
+import os, pty, select, signal, subprocess, sys, tempfile, termios, time
 
 BINARY, HERE = os.path.abspath(sys.argv[1]), os.getcwd()
 failures = []
@@ -57,7 +57,7 @@ with tempfile.TemporaryDirectory() as work:
     os.chdir(HERE)
 
 # No temporary file has a name while a long cipher runs, or remains after a signal.
-for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGKILL):
+for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT, signal.SIGUSR1, signal.SIGKILL):
     with tempfile.TemporaryDirectory(dir=HERE) as work:
         with open(os.path.join(work, "big"), "wb") as f:
             f.truncate(1 << 30)
@@ -68,7 +68,8 @@ for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGKILL):
         seen = files(work)
         proc.send_signal(sig)
         proc.wait(timeout=20)
-        check(sig.name + ": no temporary file, during or after", seen == ["big"] == files(work))
+        check(sig.name + ": no temporary file, during or after; status 128+n", seen == ["big"] == files(work)
+              and proc.returncode == (-9 if sig == signal.SIGKILL else 128 + sig))
 
 
 def terminal(env_extra, sig=signal.SIGTERM):
@@ -104,4 +105,128 @@ status, out = terminal({"NO_COLOR": "1"})
 check("NO_COLOR: no colours", b"\x1b]0;" in out and b"\x1b[104" not in out and b"\x1b[0m" not in out)
 check("TERM=dumb: no escape sequence", b"\x1b" not in terminal({"TERM": "dumb"})[1])
 check("no TERM: no escape sequence", b"\x1b" not in terminal({"TERM": None})[1])
+
+
+def driven(work, steps):
+    """Both pipes held by this program, each answer written once its question has arrived."""
+    proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    out, ok = b"", True
+    for question, answer in steps:
+        while ok and not out.endswith(question):
+            ok = bool(select.select([proc.stdout], [], [], 10)[0]) and bool(chunk := os.read(proc.stdout.fileno(), 4096))
+            out += chunk if ok else b""
+        if ok:
+            proc.stdin.write(answer)
+            proc.stdin.flush()
+    proc.kill() if not ok else proc.stdin.close()
+    return ok and proc.wait(timeout=20) == 0
+
+
+with tempfile.TemporaryDirectory() as work:
+    check("driven answer by answer: every question arrives before its answer is awaited",
+          driven(work, [(b"Path: ", b"m\n"), (b"Valore: ", b"3\n"), (b"Valore: ", b"4\n"), (b"Path: ", b"x\n")]))
+    proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
+    for _ in range(500):
+        proc.stdin.write(b"a" * (1 << 20))
+    proc.stdin.write(b"\nx\n")
+    proc.stdin.close()
+    _, status, usage = os.wait4(proc.pid, 0)
+    history = open(os.path.join(work, "function_history.txt"), "rb").read().split(b"\n")
+    check("a 500 MB command line: refused, kept as its first 4096 bytes, under 64 MB of memory",
+          status == 0 and usage.ru_maxrss < 64 * 1024 and history[-3:] == [b"a" * 4096, b"x", b""])
+
+
+class Typed:
+    """The program with input and output at a terminal (a pty), its line editor in use."""
+    def __init__(self, work, args=(), env_extra=None):
+        self.master, slave = pty.openpty()
+        self.mode0 = termios.tcgetattr(self.master)
+        env = {**{k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")},
+               "TERM": "xterm", "HOME": work, "LANG": "C.UTF-8", **(env_extra or {})}
+        self.proc = subprocess.Popen([BINARY, *args], cwd=work, stdin=slave, stdout=slave, stderr=slave, env=env,
+                                     process_group=0)  # its signals (the line editor passes them on) stay its own
+        os.close(slave)
+        self.out = b""
+
+    def until(self, text, count=1):  # output until `text` shows `count` times; False after 20 s
+        end = time.monotonic() + 20
+        while self.out.count(text) < count and time.monotonic() < end:
+            if select.select([self.master], [], [], 0.2)[0]:
+                try:
+                    self.out += os.read(self.master, 65536)
+                except OSError:
+                    return False
+        return self.out.count(text) >= count
+
+    def echo_icanon(self, expected=None):  # (ECHO, ICANON); given one, waits up to 20 s for it
+        for _ in range(200 if expected else 1):
+            lflag = termios.tcgetattr(self.master)[3]
+            if (mode := (lflag & termios.ECHO != 0, lflag & termios.ICANON != 0)) == expected:
+                break
+            time.sleep(0.1)
+        return mode
+
+    def stop(self):  # SIGTSTP: True once the program has stopped
+        self.proc.send_signal(signal.SIGTSTP)
+        _, status = os.waitpid(self.proc.pid, os.WUNTRACED)
+        return os.WIFSTOPPED(status)
+
+    def end(self, sig=None):  # the exit status (None: killed after 20 s), the terminal's mode after
+        if sig:
+            self.proc.send_signal(sig)
+        try:
+            status = self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            status = self.proc.wait()
+        self.mode1 = termios.tcgetattr(self.master)
+        self.until(b"\0")  # the rest of the output
+        os.close(self.master)
+        return status
+
+
+TAKEN = b"\x1b[22;0t\x1b]0;Tavrik Terminal\x07\x1b[104;93m"
+with tempfile.TemporaryDirectory() as work:
+    open(os.path.join(work, "color_data.txt"), "w").write("color 9e")
+    open(os.path.join(work, "in.txt"), "w").write("ciao")
+    # A pipe as the editor's settings, a sparse 3 GB history ending in "h": start-up reads neither whole.
+    os.mkfifo(os.path.join(work, ".editrc"))
+    with open(os.path.join(work, "function_history.txt"), "wb") as f:
+        f.truncate(3 << 30)
+        f.seek(3 << 30)
+        f.write(b"\nh\n")
+    t = Typed(work, ["--help"])
+    check("--help at a terminal: no session (no escape sequence), the settings pipe not opened",
+          t.until(b"man tavrik-terminal") and t.end() == 0 and b"\x1b" not in t.out)
+    t = Typed(work)
+    check("settings pipe and 3 GB history: prompt drawn once", t.until(b"Path: ") and t.out.count(b"Path: ") == 1)
+    os.write(t.master, b"\x1b[A")
+    check("the history's last line recalled", t.until(b"h", t.out.count(b"h") + 1))
+    cleared = t.out.count(b"\x1b[K")
+    os.write(t.master, b"\x15")
+    t.until(b"\x1b[K", cleared + 1)  # the line emptied: the editor waits for a key
+    stopped = t.stop()
+    check("SIGTSTP: stopped, colours, title and mode put back",
+          stopped and t.until(b"\x1b[0m\x1b[23;0t\r\n") and t.echo_icanon() == (True, True)
+          and termios.tcgetattr(t.master) == t.mode0)
+    t.proc.send_signal(signal.SIGCONT)
+    check("SIGCONT: colours, title and the editor's mode taken again",
+          t.until(TAKEN, 2) and t.echo_icanon((False, False)) == (False, False))
+    os.write(t.master, b"n\r1\rin.txt\rout.bin\r")
+    check("the key's question once, hidden: line mode without echo",
+          t.until(b"cifratura: ") and t.echo_icanon((False, True)) == (False, True))
+    check("the hidden key read survives a stop: the terminal's own mode while stopped, hidden again after",
+          t.stop() and t.echo_icanon() == (True, True) and not t.proc.send_signal(signal.SIGCONT)
+          and t.until(TAKEN, 3) and t.echo_icanon((False, True)) == (False, True))
+    os.write(t.master, b"\rx\r")
+    check("an empty line at the key asks again; the next line is the key",
+          t.until(b"cifratura: ", 2) and t.until(b"File processato correttamente.")
+          and open(os.path.join(work, "out.bin"), "rb").read() == bytes(b ^ ord("x") for b in b"ciao"))
+    prompts = t.out.count(b"Path: ")
+    os.write(t.master, b"l\r")
+    check("'l': put back before the new instance takes the terminal",
+          t.until(TAKEN, 4) and b"\x1b[0m\x1b[23;0t" + TAKEN in t.out)
+    check("SIGQUIT: status 131, put back, the terminal's mode too",
+          t.until(b"Path: ", prompts + 1) and t.end(signal.SIGQUIT) == 131 and t.out.endswith(RESTORED)
+          and t.mode1 == t.mode0)
 sys.exit(1 if failures else 0)

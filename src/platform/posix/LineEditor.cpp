@@ -1,22 +1,21 @@
 #include "platform/posix/LineEditor.hpp"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <histedit.h>
 #include <langinfo.h>
-#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <type_traits>
 
-#include "shell/Console.hpp"
-#include "shell/HistoryLog.hpp"
-#include "platform/Files.hpp"
 
 namespace tavrik {
 
@@ -87,12 +86,6 @@ void useUtf8CharacterType() {
   if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr) std::setlocale(LC_CTYPE, "C");
 }
 
-int terminalColumns() {
-  winsize size{};
-  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-  return 80;
-}
-
 // The text as characters of the locale; nullopt when it does not decode
 // whole (an invalid sequence, or a zero byte inside).
 std::optional<std::wstring> decoded(const std::string& text) {
@@ -106,15 +99,6 @@ std::optional<std::wstring> decoded(const std::string& text) {
   state = std::mbstate_t{};
   std::mbsrtowcs(wide.data(), &source, length, &state);
   return wide;
-}
-
-// Columns the text takes on the screen; its byte count when it does not
-// decode.
-int displayWidth(const std::string& text) {
-  const std::optional<std::wstring> wide = decoded(text);
-  if (!wide) return static_cast<int>(text.size());
-  const int width = ::wcswidth(wide->c_str(), wide->size());
-  return width < 0 ? static_cast<int>(wide->size()) : width;
 }
 
 // A line as the terminal's line mode gives it, line end included; nullopt
@@ -131,33 +115,27 @@ std::optional<std::string> readTerminalLine() {
   }
 }
 
-// The prompt is already on the screen, written by the console; the cursor
-// goes back to where it starts, and the editor draws the same text over it.
-void returnToPromptStart(const std::string& prompt) {
-  std::string moves = "\r";
-  const int rows = promptRowsAbove(displayWidth(prompt), terminalColumns());
-  if (rows > 0) moves += "\x1b[" + std::to_string(rows) + "A";
-  std::fputs(moves.c_str(), stdout);
-  std::fflush(stdout);
+// The user's own editor settings, where the library looks for them
+// ($EDITRC, else ~/.editrc); empty unless that is a regular file: a pipe
+// or a device there would hold up the start.
+std::string settingsFile() {
+  std::string path;
+  if (const char* named = std::getenv("EDITRC"); named != nullptr && *named != '\0') {
+    path = named;
+  } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    path = std::string(home) + "/.editrc";
+  } else {
+    return {};
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {};
+  struct stat status {};
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  ::close(fd);
+  return regular ? path : std::string();
 }
 
 }  // namespace
-
-LineBuffer::LineBuffer(Source source) : source_(std::move(source)) {}
-
-LineBuffer::int_type LineBuffer::underflow() {
-  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-  if (ended_) return traits_type::eof();
-  std::optional<std::string> line = source_();
-  if (!line) {
-    ended_ = true;
-    return traits_type::eof();
-  }
-  line_ = std::move(*line);
-  if (line_.empty() || line_.back() != '\n') line_ += '\n';
-  setg(line_.data(), line_.data(), line_.data() + line_.size());
-  return traits_type::to_int_type(*gptr());
-}
 
 bool RecallList::add(std::string_view line) {
   if (line.empty()) return false;
@@ -165,12 +143,6 @@ bool RecallList::add(std::string_view line) {
   if (entries_.size() == kCapacity) entries_.erase(entries_.begin());
   entries_.emplace_back(line);
   return true;
-}
-
-int promptRowsAbove(int width, int columns) {
-  if (width <= 0 || columns <= 0) return 0;
-  // A prompt that fills its last row exactly leaves the cursor on that row.
-  return (width - 1) / columns;
 }
 
 std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
@@ -187,7 +159,7 @@ std::unique_ptr<LineEditor> LineEditor::openIfTerminal() {
   return editor;
 }
 
-LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buffer_) {
+LineEditor::LineEditor() {
   const Libedit& edit = *libedit();
   HistEvent event;
   commandLines_ = edit.historyInit();
@@ -195,8 +167,6 @@ LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buff
   editor_ = edit.init("tavrik-terminal", stdin, stdout, stderr);
   if (editor_ == nullptr || commandLines_ == nullptr || answers_ == nullptr) return;
   edit.history(commandLines_, &event, H_SETSIZE, static_cast<int>(RecallList::kCapacity));
-  files::forEachLine(std::string(HistoryLog::kFileName),
-                     [this](std::string_view line) { remember(std::string(line)); });
 
   edit.set(editor_, EL_CLIENTDATA, this);
   edit.set(editor_, EL_PROMPT, &LineEditor::promptOf);
@@ -210,7 +180,9 @@ LineEditor::LineEditor() : buffer_([this] { return readLine(); }), stream_(&buff
   }
   // The user's own editor settings (~/.editrc), as in other programs that
   // edit lines with libedit.
-  edit.source(editor_, nullptr);
+  if (const std::string settings = settingsFile(); !settings.empty()) {
+    edit.source(editor_, settings.c_str());
+  }
 }
 
 LineEditor::~LineEditor() {
@@ -220,41 +192,38 @@ LineEditor::~LineEditor() {
   if (commandLines_ != nullptr) edit.historyEnd(commandLines_);
 }
 
-void LineEditor::attach(Console& console) {
-  console_ = &console;
-  console.setCommandLineListener([this](const std::string& line) { remember(line); });
-}
-
 char* LineEditor::promptOf(editline* editor) {
   void* self = nullptr;
   libedit()->get(editor, EL_CLIENTDATA, &self);
   return static_cast<LineEditor*>(self)->prompt_.data();
 }
 
-std::optional<std::string> LineEditor::readLine() {
-  Console::LinePrompt prompt;
-  if (console_ != nullptr) {
-    // Whatever the program wrote is on the screen before the user types,
-    // the prompt too: the editor draws it over itself, the plain read
-    // leaves it as it is.
-    console_->flush();
-    prompt = console_->takeLinePrompt();
+std::optional<std::string> LineEditor::readLine(std::string_view prompt, bool commandLine) {
+  std::optional<std::string> line;
+  if (hidden_ && hidden_()) {
+    // The terminal's own line mode, nothing redrawn: the prompt is written
+    // once, as it is.
+    std::fwrite(prompt.data(), 1, prompt.size(), stdout);
+    std::fflush(stdout);
+    line = readTerminalLine();
+  } else {
+    prompt_ = prompt;
+    const Libedit& edit = *libedit();
+    edit.set(editor_, EL_HIST, edit.history, commandLine ? commandLines_ : answers_);
+    int count = 0;
+    const char* read = edit.gets(editor_, &count);
+    // Ctrl-D on an empty line, or a terminal that went away.
+    if (read == nullptr || count <= 0) return std::nullopt;
+    line.emplace(read, static_cast<std::size_t>(count));
   }
-  if (hidden_ && hidden_()) return readTerminalLine();
-  prompt_ = std::move(prompt.text);
-  const Libedit& edit = *libedit();
-  edit.set(editor_, EL_HIST, edit.history, prompt.commandLine ? commandLines_ : answers_);
-  returnToPromptStart(prompt_);
-  int count = 0;
-  const char* line = edit.gets(editor_, &count);
-  // Ctrl-D on an empty line, or a terminal that went away.
-  if (line == nullptr || count <= 0) return std::nullopt;
-  return std::string(line, static_cast<std::size_t>(count));
+  if (line && line->ends_with('\n')) line->pop_back();
+  return line;
 }
 
-void LineEditor::remember(const std::string& line) {
+void LineEditor::remember(std::string_view commandLine) {
   // A line the editor cannot show as it is (bytes that are not characters of
   // the locale) would not come back byte for byte: it is not offered.
+  const std::string line(commandLine);
   if (!decoded(line) || !recall_.add(line)) return;
   HistEvent event;
   libedit()->history(commandLines_, &event, H_ENTER, line.c_str());

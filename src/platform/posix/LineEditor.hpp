@@ -2,39 +2,18 @@
 
 #include <cstddef>
 #include <functional>
-#include <istream>
 #include <memory>
 #include <optional>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/LineInput.hpp"
 
 struct editline;
 struct history;
 
 namespace tavrik {
-
-class Console;
-
-/// A stream buffer refilled one whole line at a time from a line source.
-/// Every line reaches the stream with a line end, so formatted extraction
-/// reads it exactly as it reads piped input. Once the source reports the end
-/// of input (nullopt), the stream stays at its end.
-class LineBuffer final : public std::streambuf {
- public:
-  using Source = std::function<std::optional<std::string>()>;
-
-  explicit LineBuffer(Source source);
-
- protected:
-  int_type underflow() override;
-
- private:
-  Source source_;
-  std::string line_;
-  bool ended_ = false;
-};
 
 /// The command lines the user can bring back with the arrow keys, oldest
 /// first, the oldest given up once the list is full. Empty lines are not
@@ -52,31 +31,24 @@ class RecallList {
   std::vector<std::string> entries_;
 };
 
-/// Screen rows between the start of a prompt `width` columns wide and the
-/// cursor right after it, on a terminal `columns` wide.
-int promptRowsAbove(int width, int columns);
-
-/// Line editing at a terminal: every answer is read through the line editor
-/// (libedit), with the text already written on the current line as the
-/// editor's prompt, so that redrawing the line keeps it in place. At a
-/// command line the arrow keys recall earlier command lines: those in the
-/// history file at start-up, then those of this run. The editor never writes
-/// a file. (Interrupting the program puts the terminal back: PosixTerminal.)
-class LineEditor {
+/// Line editing at a terminal (libedit): the editor draws each line's
+/// prompt itself, and redraws it with the line after a suspension or a
+/// resize. At a command line the arrow keys recall earlier command lines:
+/// those the program offers (the history file's, then this run's). The
+/// editor never writes a file. (Interrupting the program puts the terminal
+/// back: SignalCleanup.)
+class LineEditor final : public LineInput {
  public:
   /// A line editor when standard input and output are both terminals;
   /// nullptr otherwise, and then nothing at all has been changed.
   static std::unique_ptr<LineEditor> openIfTerminal();
 
-  ~LineEditor();
+  ~LineEditor() override;
   LineEditor(const LineEditor&) = delete;
   LineEditor& operator=(const LineEditor&) = delete;
 
-  /// The stream to read every answer from.
-  std::istream& stream() { return stream_; }
-
-  /// Takes each prompt from the console and keeps its command lines.
-  void attach(Console& console);
+  std::optional<std::string> readLine(std::string_view prompt, bool commandLine) override;
+  void remember(std::string_view commandLine) override;
 
   /// While `hidden` answers true, a line is read from the terminal as its
   /// own line mode gives it, not through the editor, which would draw every
@@ -85,11 +57,8 @@ class LineEditor {
 
  private:
   LineEditor();
-  std::optional<std::string> readLine();
-  void remember(const std::string& line);
   static char* promptOf(editline* editor);
 
-  Console* console_ = nullptr;
   std::function<bool()> hidden_;
   editline* editor_ = nullptr;
   struct history* commandLines_ = nullptr;
@@ -97,8 +66,6 @@ class LineEditor {
   struct history* answers_ = nullptr;
   RecallList recall_;
   std::string prompt_;
-  LineBuffer buffer_;
-  std::istream stream_;
 };
 
 }  // namespace tavrik

@@ -444,12 +444,6 @@ bool forEachLinePiece(const std::string& name, const std::function<void(std::str
                                 piece);
 }
 
-bool forEachLine(const std::string& name, const std::function<void(std::string_view)>& line,
-                 std::size_t maxLineBytes) {
-  reading::CutLines lines(maxLineBytes, line);
-  return forEachLinePiece(name, [&](std::string_view piece, bool lineEnds) { lines(piece, lineEnds); });
-}
-
 bool forEachLastLine(const std::string& name, std::size_t count, std::size_t maxLineBytes,
                      const std::function<void(std::string_view)>& line) {
   struct stat info {};

@@ -13,19 +13,17 @@ namespace {
 class PosixSession final : public Session {
  public:
   explicit PosixSession(std::ostream& out)
-      : terminal_(out), editor_(LineEditor::openIfTerminal()), system_(terminal_) {
-    terminal_.readKeysFrom(input());
+      : terminal_(out, true), editor_(LineEditor::openIfTerminal()), system_(terminal_) {
+    terminal_.readKeysFrom(std::cin);
     if (editor_) editor_->readPlainWhile([this] { return terminal_.inputHidden(); });
   }
 
   // At a terminal every answer is read through the line editor; piped input
   // is read as it comes.
-  std::istream& input() override { return editor_ ? editor_->stream() : std::cin; }
+  std::istream& input() override { return std::cin; }
+  LineInput* lineInput() override { return editor_.get(); }
   Terminal& terminal() override { return terminal_; }
   System& system() override { return system_; }
-  void attach(Console& console) override {
-    if (editor_) editor_->attach(console);
-  }
 
  private:
   PosixTerminal terminal_;  // first: put back last
@@ -33,8 +31,20 @@ class PosixSession final : public Session {
   PosixSystem system_;
 };
 
+// A terminal that is never guarded nor used: the system needs one to put
+// back before a new instance, which this run never starts.
+struct SystemAlone {
+  PosixTerminal terminal{std::cout, false};
+  PosixSystem system{terminal};
+};
+
 }  // namespace
 
 std::unique_ptr<Session> openSession(std::ostream& out) { return std::make_unique<PosixSession>(out); }
+
+std::shared_ptr<System> openSystem() {
+  const auto alone = std::make_shared<SystemAlone>();
+  return std::shared_ptr<System>(alone, &alone->system);
+}
 
 }  // namespace tavrik

@@ -147,6 +147,7 @@ bool PosixSystem::startNewInstance() {
   terminal_.restore();
   char* const argv[] = {const_cast<char*>(self.c_str()), nullptr};
   ::execv(self.c_str(), argv);
+  terminal_.retake();
   return false;  // this instance goes on
 }
 

@@ -41,40 +41,39 @@ std::string ansiColourSequence(ConsoleColours colours) {
   return "\x1b[" + std::to_string(bg) + ";" + std::to_string(fg) + "m";
 }
 
-PosixTerminal::PosixTerminal(std::ostream& out)
+PosixTerminal::PosixTerminal(std::ostream& out, bool guarded)
     : out_(out),
       interactive_(::isatty(STDOUT_FILENO) == 1),
       escapes_(understandsEscapes()),
-      colours_(escapes_ && coloursWanted()) {
-  signalcleanup::saveTerminalMode();
-  signalcleanup::installHandlers();
+      coloursWanted_(escapes_ && coloursWanted()) {
+  if (guarded) signalcleanup::guardTerminal();
 }
 
 void PosixTerminal::send(const std::string& sequence) {
+  if (pending_) pending_();
   out_ << sequence;
   out_.flush();
 }
 
-void PosixTerminal::updateRestoreBytes() {
-  std::string bytes;
-  if (coloured_) bytes += kResetColours;
-  if (titleSaved_) bytes += kRestoreTitle;
-  signalcleanup::setRestoreBytes(bytes);
+void PosixTerminal::updateGuard() {
+  std::string take = title_.empty() ? std::string() : std::string(kSaveTitle) + title_;
+  take += colours_;
+  std::string putBack = colours_.empty() ? "" : std::string(kResetColours);
+  if (!title_.empty()) putBack += kRestoreTitle;
+  signalcleanup::setTerminalBytes(take, putBack);
 }
 
 void PosixTerminal::setTitle(std::string_view title) {
   if (!escapes_) return;
-  std::string sequence;
-  if (!titleSaved_) sequence += kSaveTitle;
-  sequence += "\x1b]0;";
+  std::string sequence = title_.empty() ? std::string(kSaveTitle) : std::string();
+  title_ = "\x1b]0;";
   for (const char c : title) {
     // A control character would end the title sequence early.
-    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) sequence += c;
+    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) title_ += c;
   }
-  sequence += '\x07';
-  titleSaved_ = true;
-  updateRestoreBytes();
-  send(sequence);
+  title_ += '\x07';
+  updateGuard();
+  send(sequence + title_);
 }
 
 void PosixTerminal::clear() {
@@ -83,28 +82,28 @@ void PosixTerminal::clear() {
 }
 
 void PosixTerminal::setColours(ConsoleColours colours) {
-  if (!colours_) return;
-  coloured_ = true;
-  updateRestoreBytes();
-  send(ansiColourSequence(colours));
+  if (!coloursWanted_) return;
+  colours_ = ansiColourSequence(colours);
+  updateGuard();
+  send(colours_);
 }
 
 void PosixTerminal::waitForKey() {
+  if (pending_) pending_();
   out_ << kPauseMessage;
   out_.flush();
-  termios saved{};
-  if (::isatty(STDIN_FILENO) == 1 && ::tcgetattr(STDIN_FILENO, &saved) == 0) {
-    termios raw = saved;
+  termios raw{};
+  if (::isatty(STDIN_FILENO) == 1 && ::tcgetattr(STDIN_FILENO, &raw) == 0) {
     raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
     raw.c_cc[VMIN] = 1;
     raw.c_cc[VTIME] = 0;
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+    signalcleanup::setProgramMode(&raw);
     // Straight from the terminal: the stream's buffer holds nothing at a
     // terminal once a whole line has been consumed.
     char key = 0;
     while (::read(STDIN_FILENO, &key, 1) < 0 && errno == EINTR) {
     }
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    signalcleanup::setProgramMode(nullptr);
   } else if (in_ != nullptr) {
     in_->get();
     in_->clear();
@@ -114,29 +113,37 @@ void PosixTerminal::waitForKey() {
 }
 
 void PosixTerminal::setInputHidden(bool hidden) {
+  if (hidden == inputHidden_) return;
   inputHidden_ = hidden;
-  if (!hidden) {
-    if (shownMode_) ::tcsetattr(STDIN_FILENO, TCSANOW, &*shownMode_);
-    shownMode_.reset();
+  termios mode{};
+  if (!hidden || ::isatty(STDIN_FILENO) != 1 || ::tcgetattr(STDIN_FILENO, &mode) != 0) {
+    signalcleanup::setProgramMode(nullptr);
     return;
   }
-  termios mode{};
-  if (shownMode_ || ::isatty(STDIN_FILENO) != 1 || ::tcgetattr(STDIN_FILENO, &mode) != 0) return;
-  shownMode_ = mode;
   // The terminal's own line mode reads the line; with ECHONL it echoes the
   // line end alone, so what follows starts on a new line.
   mode.c_lflag = (mode.c_lflag & static_cast<tcflag_t>(~ECHO)) | ICANON | ECHONL;
-  ::tcsetattr(STDIN_FILENO, TCSANOW, &mode);
+  signalcleanup::setProgramMode(&mode);
 }
 
 void PosixTerminal::restore() {
-  std::string bytes;
-  if (coloured_) bytes += kResetColours;
-  if (titleSaved_) bytes += kRestoreTitle;
-  coloured_ = titleSaved_ = false;
-  updateRestoreBytes();
-  if (!bytes.empty()) send(bytes);
-  signalcleanup::restoreTerminalMode();
+  out_.flush();
+  keptTitle_ = std::move(title_);
+  keptColours_ = std::move(colours_);
+  title_.clear();
+  colours_.clear();
+  inputHidden_ = false;
+  signalcleanup::putTerminalBack();
+}
+
+void PosixTerminal::retake() {
+  title_ = std::move(keptTitle_);
+  colours_ = std::move(keptColours_);
+  keptTitle_.clear();
+  keptColours_.clear();
+  if (title_.empty() && colours_.empty()) return;
+  updateGuard();
+  send((title_.empty() ? std::string() : std::string(kSaveTitle) + title_) + colours_);
 }
 
 }  // namespace tavrik

@@ -1,9 +1,14 @@
 #pragma once
 
-#include <string>
+#include <termios.h>
 
-// Named temporary files that a signal must not leave behind, and what the
-// terminal needs when the program is ended by one.
+#include <string>
+#include <string_view>
+
+// Named temporary files that a signal must not leave behind, and the one
+// record of what the terminal needs to be put back: at the program's end,
+// before it replaces itself with a new instance, and when a signal ends or
+// stops it.
 namespace tavrik::signalcleanup {
 
 /// Keeps a path to remove if a signal ends the program; at most a few are
@@ -11,17 +16,26 @@ namespace tavrik::signalcleanup {
 void add(const std::string& path);
 void remove(const std::string& path);
 
-/// Installs the handlers of SIGINT, SIGTERM and SIGHUP (unless the program
-/// was started with them ignored): each removes the kept paths, writes
-/// `restoreBytes()` to standard output when it is a terminal, puts the
-/// terminal's mode back and ends the program with status 128 + the signal's
-/// number (130 for SIGINT, 143 for SIGTERM, 129 for SIGHUP).
-void installHandlers();
+/// Keeps the terminal's mode of this moment as the one to put back, and
+/// installs the handlers of SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE,
+/// SIGXFSZ, SIGUSR1, SIGUSR2 and SIGALRM (each removes the kept paths, puts
+/// the terminal back and ends the program with status 128 + the signal's
+/// number) and of SIGTSTP (puts the terminal back and stops the program;
+/// once it is continued, takes the terminal again). A signal the program was
+/// started with ignored stays ignored.
+void guardTerminal();
 
-/// Terminal state the handlers put back. The bytes are copied into fixed
-/// storage, so they may be changed at any time.
-void setRestoreBytes(const std::string& bytes);
-void saveTerminalMode();
-void restoreTerminalMode();
+/// What makes the terminal the program's (title, colours) and what puts it
+/// back; copied into fixed storage, so they may be changed at any time.
+void setTerminalBytes(std::string_view take, std::string_view putBack);
+
+/// Sets the terminal to the mode the program needs for a while (a hidden
+/// line, a single key), or back to its own mode (nullptr). A stopped and
+/// continued program takes that mode again.
+void setProgramMode(const termios* mode);
+
+/// Writes the bytes that put the terminal back (once: they are forgotten)
+/// to standard output and sets the terminal's own mode.
+void putTerminalBack();
 
 }  // namespace tavrik::signalcleanup

@@ -31,11 +31,12 @@ class WindowsSession final : public Session {
     terminal_.readKeysFrom(this->input());
   }
 
+  // The console edits and recalls lines itself, and shows the prompt
+  // written before it as it is: no line input.
   std::istream& input() override { return consoleStream_ ? *consoleStream_ : std::cin; }
+  LineInput* lineInput() override { return nullptr; }
   Terminal& terminal() override { return terminal_; }
   System& system() override { return system_; }
-  // The console edits and recalls lines itself.
-  void attach(Console&) override {}
 
  private:
   WindowsTerminal terminal_;  // first: put back last
@@ -47,5 +48,7 @@ class WindowsSession final : public Session {
 }  // namespace
 
 std::unique_ptr<Session> openSession(std::ostream& out) { return std::make_unique<WindowsSession>(out); }
+
+std::shared_ptr<System> openSystem() { return std::make_shared<WindowsSystem>(); }
 
 }  // namespace tavrik
