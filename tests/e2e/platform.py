@@ -110,12 +110,14 @@ check("no TERM: no escape sequence", b"\x1b" not in terminal({"TERM": None})[1])
 def driven(work, steps):
     """Both pipes held by this program, each answer written once its question has arrived."""
     proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
-    out, ok = b"", True
+    out, ok, answered = b"", True, 0
     for question, answer in steps:
-        while ok and not out.endswith(question):
+        # The question must come after the last answer was written.
+        while ok and question not in out[answered:]:
             ok = bool(select.select([proc.stdout], [], [], 10)[0]) and bool(chunk := os.read(proc.stdout.fileno(), 4096))
             out += chunk if ok else b""
         if ok:
+            answered = len(out)
             proc.stdin.write(answer)
             proc.stdin.flush()
     proc.kill() if not ok else proc.stdin.close()
