@@ -2,11 +2,12 @@
 // sources. Run it through scripts/make-municipalities, which installs the npm
 // packages it reads and builds the name tool:
 //
-//   node scripts/make-municipalities.mjs ARCHIVE MODULES NAMES TABLE SOURCES
+//   node scripts/make-municipalities.mjs ARCHIVE MODULES TOOL TABLE SOURCES
 //
 // ARCHIVE is data/anpr/ANPR_archivio_comuni.csv, MODULES the node_modules
-// folder, NAMES the tool that writes each line of its input as the program
-// compares names (the program's own normalizeName); TABLE
+// folder, TOOL scripts/make-municipalities-tool built from the program's
+// code (its "names" mode writes each line of its input as the program
+// compares names, with the program's own normalizeName); TABLE
 // (data/risorsa.cf.txt) and SOURCES (data/risorsa.cf.FONTI.txt) are written.
 //
 // One line a name of a place in a period:
@@ -40,7 +41,7 @@ process.env.TZ = 'UTC';
 
 const [archivePath, modulesDir, namesTool, tablePath, sourcesPath] = process.argv.slice(2);
 if (!sourcesPath) {
-  console.error('usage: node make-municipalities.mjs ARCHIVE MODULES NAMES TABLE SOURCES');
+  console.error('usage: node make-municipalities.mjs ARCHIVE MODULES TOOL TABLE SOURCES');
   process.exit(2);
 }
 const require = createRequire(resolve(modulesDir, '..', 'make-municipalities.js'));
@@ -67,7 +68,7 @@ function keysOf(names) {
   const missing = [...new Set(names)].filter((n) => !keyCache.has(n));
   if (missing.length > 0) {
     if (missing.some((n) => /[\r\n]/.test(n))) throw new Error('a name with a line end');
-    const out = execFileSync(namesTool, { input: `${missing.join('\n')}\n`, maxBuffer: 1 << 28 });
+    const out = execFileSync(namesTool, ['names'], { input: `${missing.join('\n')}\n`, maxBuffer: 1 << 28 });
     const keys = out.toString('latin1').split('\n');
     missing.forEach((n, i) => keyCache.set(n, keys[i]));
   }
@@ -119,7 +120,7 @@ const column = (name) => {
   return i;
 };
 const C = Object.fromEntries(['DATAISTITUZIONE', 'DATACESSAZIONE', 'CODCATASTALE', 'DENOMINAZIONE_IT',
-  'ALTRADENOMINAZIONE', 'SIGLAPROVINCIA'].map((n) => [n, column(n)]));
+  'DENOMTRASLITTERATA', 'ALTRADENOMINAZIONE', 'ALTRADENOMTRASLITTERATA', 'SIGLAPROVINCIA'].map((n) => [n, column(n)]));
 const archive = [];
 let withoutCode = 0;
 for (const line of recordLines) {
@@ -128,6 +129,9 @@ for (const line of recordLines) {
   const record = {
     first: f[C.DATAISTITUZIONE], last: f[C.DATACESSAZIONE], code: f[C.CODCATASTALE],
     name: f[C.DENOMINAZIONE_IT].trim(), other: f[C.ALTRADENOMINAZIONE].trim(), province: f[C.SIGLAPROVINCIA],
+    // The names spelt in plain letters (MUEHLWALD for MÜHLWALD).
+    spelt: [[f[C.DENOMTRASLITTERATA].trim(), f[C.DENOMINAZIONE_IT].trim()],
+      [f[C.ALTRADENOMTRASLITTERATA].trim(), f[C.ALTRADENOMINAZIONE].trim()]],
   };
   if (!/^[A-Z]\d{3}$/.test(record.code)) {
     ++withoutCode; // "ND": the archive gives no cadastral code for the period
@@ -172,7 +176,7 @@ for (const city of cities) {
   if (!archiveCodes.has(city.belfioreCode)) {
     if (first <= archiveEnd) throw new Error(`${city.belfioreCode}: not in the archive, created ${first}`);
     const name = repairName(city.name, city.belfioreCode).toUpperCase();
-    archive.push({ first, last, code: city.belfioreCode, name, other: '', province: city.province });
+    archive.push({ first, last, code: city.belfioreCode, name, other: '', province: city.province, spelt: [] });
     later.created.push(`${name} (${city.belfioreCode}, ${first})`);
     continue;
   }
@@ -190,9 +194,15 @@ console.error(`make-municipalities: after the archive, created: ${later.created.
 // The lines
 
 const lines = []; // {name, code, first, last, province, source}
+keysOf(archive.flatMap((r) => r.spelt.flat().filter(Boolean)));
 for (const r of archive) {
   lines.push({ ...r, source: 'archive' });
   if (r.other && r.other !== r.name) lines.push({ ...r, name: r.other, source: 'other' });
+  // A name spelt in plain letters that the program would not find as the
+  // name itself.
+  for (const [spelt, name] of r.spelt) {
+    if (spelt && name && keyOf(spelt) !== keyOf(name)) lines.push({ ...r, name: spelt, source: 'spelt' });
+  }
 }
 
 // Consecutive lines of the same name, code and province become one.
@@ -320,6 +330,7 @@ const counts = {
   withoutCode,
   archiveLines: count('archive'),
   otherLines: count('other'),
+  speltLines: count('spelt'),
   codes: new Set(fromArchive.map((l) => l.code)).size,
   current: new Set(fromArchive.filter((l) => l.last === STILL_VALID).map((l) => l.code)).size,
   sinceEver,
@@ -374,7 +385,7 @@ ultimo giorno del periodo e sigla della provincia (EE per gli Stati esteri).
    Attribuzione 4.0 Internazionale (CC BY 4.0),
    https://creativecommons.org/licenses/by/4.0/legalcode.it; testo in
    data/anpr/LICENSE, autori in data/anpr/AUTHORS.
-${wrap(`Dall'archivio: ${n(counts.records)} record, di cui ${withoutCode} senza codice catastale ("ND") tralasciati; ogni nome italiano e ogni nome nella seconda lingua (tedesco, francese, sloveno) con i suoi periodi; i record consecutivi con lo stesso nome, codice e provincia sono uniti in una riga: ${n(counts.archiveLines)} righe di nomi italiani e ${n(counts.otherLines)} di nomi nella seconda lingua, ${n(counts.codes)} codici (${n(counts.current)} comuni attuali).`, '   ')}
+${wrap(`Dall'archivio: ${n(counts.records)} record, di cui ${withoutCode} senza codice catastale ("ND") tralasciati; ogni nome italiano e ogni nome nella seconda lingua (tedesco, francese, sloveno) con i suoi periodi; i record consecutivi con lo stesso nome, codice e provincia sono uniti in una riga: ${n(counts.archiveLines)} righe di nomi italiani e ${n(counts.otherLines)} di nomi nella seconda lingua, più ${n(counts.speltLines)} righe dei nomi traslitterati dell'archivio che il programma non riconoscerebbe dal nome stesso (MUEHLWALD per MÜHLWALD); ${n(counts.codes)} codici (${n(counts.current)} comuni attuali).`, '   ')}
 
 2. Pacchetto npm ${embedded} ${packageVersion(embedded)}
    (https://www.npmjs.com/package/${embedded}), di Marco Ricupero, licenza
@@ -411,7 +422,7 @@ sources.
    Attribution 4.0 International (CC BY 4.0),
    https://creativecommons.org/licenses/by/4.0/legalcode; text in
    data/anpr/LICENSE, authors in data/anpr/AUTHORS.
-${wrap(`From the archive: ${n(counts.records)} records, of which ${withoutCode} without a cadastral code ("ND") are left out; every Italian name and every name in the second language (German, French, Slovene) with its periods; consecutive records of the same name, code and province are joined into one line: ${n(counts.archiveLines)} lines of Italian names and ${n(counts.otherLines)} of second-language names, ${n(counts.codes)} codes (${n(counts.current)} current municipalities).`, '   ')}
+${wrap(`From the archive: ${n(counts.records)} records, of which ${withoutCode} without a cadastral code ("ND") are left out; every Italian name and every name in the second language (German, French, Slovene) with its periods; consecutive records of the same name, code and province are joined into one line: ${n(counts.archiveLines)} lines of Italian names and ${n(counts.otherLines)} of second-language names, and ${n(counts.speltLines)} lines of the archive's transliterated names that the program would not find as the name itself (MUEHLWALD for MÜHLWALD); ${n(counts.codes)} codes (${n(counts.current)} current municipalities).`, '   ')}
 
 2. The npm package ${embedded} ${packageVersion(embedded)}
    (https://www.npmjs.com/package/${embedded}), by Marco Ricupero, MIT
