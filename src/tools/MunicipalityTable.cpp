@@ -186,6 +186,8 @@ MunicipalityLookup found(MunicipalityCode code) {
   return lookup;
 }
 
+void appendNormalizedName(std::string& out, std::string_view typed);
+
 }  // namespace
 
 bool isRealDay(int year, int month, int day) {
@@ -212,7 +214,7 @@ std::size_t MunicipalityTable::longestChain() const {
 void MunicipalityTable::add(std::size_t nameStart, std::size_t nameLength,
                             const MunicipalityRecord& record) {
   const std::size_t keyStart = keys_.size();
-  keys_ += normalizeName(std::string_view(text_).substr(nameStart, nameLength));
+  appendNormalizedName(keys_, std::string_view(text_).substr(nameStart, nameLength));
   const std::string_view key = std::string_view(keys_).substr(keyStart);
   const std::size_t bucket = bucketOf(key);
   Node node{static_cast<Index>(nameStart), static_cast<Index>(nameLength), static_cast<Index>(keyStart),
@@ -244,8 +246,9 @@ std::optional<MunicipalityTable> parseMunicipalities(std::string text) {
   std::size_t at = start + startOfFirstRecord(content.substr(start));
   while (at < content.size()) {
     // A name never runs across lines: a line without a TAB is malformed.
-    const std::size_t tab = content.find_first_of("\t\n\r", at);
-    if (tab == std::string_view::npos || content[tab] != '\t') return std::nullopt;
+    std::size_t tab = at;
+    while (tab < content.size() && content[tab] != '\t' && content[tab] != '\n' && content[tab] != '\r') ++tab;
+    if (tab == content.size() || content[tab] != '\t') return std::nullopt;
     std::size_t codeAt = tab + 1;
     const std::optional<MunicipalityCode> code = readCode(content, codeAt);
     if (!code) return std::nullopt;
@@ -373,14 +376,22 @@ std::size_t bucketOf(std::string_view name) {
   return static_cast<std::size_t>(remainder < 0 ? remainder + kBuckets : remainder);
 }
 
-std::string normalizeName(std::string_view typed) {
-  std::string out;
-  out.reserve(typed.size() * 2);
+namespace {
+
+// normalizeName, appended to `out`.
+void appendNormalizedName(std::string& out, std::string_view typed) {
+  const std::size_t start = out.size();
+  bool apostrophes = false;
   for (std::size_t i = 0; i < typed.size(); ++i) {
     const char c = typed[i];
     if (c == '\n' || c == '\r') break;
-    if ((c >= 'A' && c <= 'Z') || c == ' ' || c == '\'') {
+    if ((c >= 'A' && c <= 'Z') || c == ' ') {
       out += c;
+      continue;
+    }
+    if (c == '\'' || c == '`') {
+      out += '\'';
+      apostrophes = true;
       continue;
     }
     if (c >= 'a' && c <= 'z') {
@@ -391,10 +402,6 @@ std::string normalizeName(std::string_view typed) {
       out += ' ';
       continue;
     }
-    if (c == '`') {
-      out += '\'';
-      continue;
-    }
     const auto byte = static_cast<unsigned char>(c);
     const auto next = [&](std::size_t k) {
       return i + k < typed.size() ? static_cast<unsigned char>(typed[i + k]) : 0;
@@ -403,12 +410,14 @@ std::string normalizeName(std::string_view typed) {
     // U+00C0..U+017F (lead byte C3, C4 or C5).
     if (byte == 0xE2 && next(1) == 0x80 && (next(2) == 0x98 || next(2) == 0x99)) {
       out += '\'';
+      apostrophes = true;
       i += 2;
       continue;
     }
     const bool continuation = next(1) >= 0x80 && next(1) <= 0xBF;
     if (byte == 0xC2 && next(1) == 0xB4) {
       out += '\'';
+      apostrophes = true;
       ++i;
       continue;
     }
@@ -423,27 +432,37 @@ std::string normalizeName(std::string_view typed) {
     // Windows-1252: ‘ ’ ´ and the letters.
     if (byte == 0x91 || byte == 0x92 || byte == 0xB4) {
       out += '\'';
+      apostrophes = true;
       continue;
     }
     if (appendBaseLetters(out, codePointOf1252(byte))) continue;
     out += c;
   }
+  if (!apostrophes) return;
   // An apostrophe counts once, and only between two letters: elsewhere it
   // stands for an accent (FORLI') or is a slip.
   const auto letter = [](char ch) { return ch >= 'A' && ch <= 'Z'; };
-  std::string kept;
-  kept.reserve(out.size());
-  for (std::size_t i = 0; i < out.size(); ++i) {
+  std::size_t kept = start;
+  for (std::size_t i = start; i < out.size(); ++i) {
     if (out[i] != '\'') {
-      kept += out[i];
+      out[kept++] = out[i];
       continue;
     }
     std::size_t after = i;
     while (after < out.size() && out[after] == '\'') ++after;
-    if (!kept.empty() && letter(kept.back()) && after < out.size() && letter(out[after])) kept += '\'';
+    if (kept > start && letter(out[kept - 1]) && after < out.size() && letter(out[after])) out[kept++] = '\'';
     i = after - 1;
   }
-  return kept;
+  out.resize(kept);
+}
+
+}  // namespace
+
+std::string normalizeName(std::string_view typed) {
+  std::string out;
+  out.reserve(typed.size() * 2);
+  appendNormalizedName(out, typed);
+  return out;
 }
 
 }  // namespace tavrik::tools
