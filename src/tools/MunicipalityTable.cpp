@@ -100,25 +100,24 @@ char32_t codePointOf1252(unsigned char byte) {
 
 // A day written YYYY-MM-DD that exists; advances `at` past it.
 std::optional<CalendarDay> readDay(std::string_view text, std::size_t& at) {
-  static constexpr std::string_view kShape = "dddd-dd-dd";
-  if (text.size() - at < kShape.size()) return std::nullopt;
-  int parts[3] = {0, 0, 0};
-  int part = 0;
-  for (const char expected : kShape) {
-    const char c = text[at++];
-    if (expected == '-') {
-      if (c != '-') return std::nullopt;
-      ++part;
-    } else if (isDigit(c)) {
-      parts[part] = parts[part] * 10 + (c - '0');
-    } else {
-      return std::nullopt;
+  static constexpr std::size_t kLength = 10;  // YYYY-MM-DD
+  if (text.size() - at < kLength) return std::nullopt;
+  const std::string_view day = text.substr(at, kLength);
+  const auto number = [&](std::size_t from, std::size_t digits) {
+    int value = 0;
+    for (std::size_t k = from; k < from + digits; ++k) {
+      if (!isDigit(day[k])) return -1;
+      value = value * 10 + (day[k] - '0');
     }
-  }
+    return value;
+  };
+  const int year = number(0, 4), month = number(5, 2), dayOfMonth = number(8, 2);
+  if (day[4] != '-' || day[7] != '-' || year < 0 || month < 0 || dayOfMonth < 0) return std::nullopt;
+  at += kLength;
   // Nothing may follow the day on its line but white space.
   if (at < text.size() && !isWhite(text[at])) return std::nullopt;
-  if (!isRealDay(parts[0], parts[1], parts[2])) return std::nullopt;
-  return parts[0] * 10000 + parts[1] * 100 + parts[2];
+  if (!isRealDay(year, month, dayOfMonth)) return std::nullopt;
+  return year * 10000 + month * 100 + dayOfMonth;
 }
 
 // The two capital letters of a province, then white space or the end;
@@ -383,12 +382,16 @@ void appendNormalizedName(std::string& out, std::string_view typed) {
   const std::size_t start = out.size();
   bool apostrophes = false;
   for (std::size_t i = 0; i < typed.size(); ++i) {
-    const char c = typed[i];
-    if (c == '\n' || c == '\r') break;
-    if ((c >= 'A' && c <= 'Z') || c == ' ') {
-      out += c;
+    // Capitals and spaces, most of a name, as they are.
+    std::size_t plain = i;
+    while (plain < typed.size() && ((typed[plain] >= 'A' && typed[plain] <= 'Z') || typed[plain] == ' ')) ++plain;
+    if (plain > i) {
+      out.append(typed.substr(i, plain - i));
+      i = plain - 1;
       continue;
     }
+    const char c = typed[i];
+    if (c == '\n' || c == '\r') break;
     if (c == '\'' || c == '`') {
       out += '\'';
       apostrophes = true;
