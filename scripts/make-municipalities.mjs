@@ -363,6 +363,7 @@ function wrap(text, indent = '') {
 const item = (text) => wrap(text, '  ').replace(/^ {2}/, '- ');
 const embedded = '@marketto/belfiore-connector-embedded';
 const n = (x) => x.toLocaleString('en-US');
+const nIt = (x) => x.toLocaleString('it-IT');
 const createdList = later.created.join(', ');
 const endedList = later.ended.join(', ');
 const otherProvinceList = fromList.otherProvince.join(', ');
@@ -385,22 +386,23 @@ ultimo giorno del periodo e sigla della provincia (EE per gli Stati esteri).
    Attribuzione 4.0 Internazionale (CC BY 4.0),
    https://creativecommons.org/licenses/by/4.0/legalcode.it; testo in
    data/anpr/LICENSE, autori in data/anpr/AUTHORS.
-${wrap(`Dall'archivio: ${n(counts.records)} record, di cui ${withoutCode} senza codice catastale ("ND") tralasciati; ogni nome italiano e ogni nome nella seconda lingua (tedesco, francese, sloveno) con i suoi periodi; i record consecutivi con lo stesso nome, codice e provincia sono uniti in una riga: ${n(counts.archiveLines)} righe di nomi italiani e ${n(counts.otherLines)} di nomi nella seconda lingua, più ${n(counts.speltLines)} righe dei nomi traslitterati dell'archivio che il programma non riconoscerebbe dal nome stesso (MUEHLWALD per MÜHLWALD); ${n(counts.codes)} codici (${n(counts.current)} comuni attuali).`, '   ')}
+${wrap(`Dall'archivio: ${nIt(counts.records)} record, di cui ${withoutCode} senza codice catastale ("ND") tralasciati; ogni nome italiano e ogni nome nella seconda lingua (tedesco, francese, sloveno) con i suoi periodi; i record consecutivi con lo stesso nome, codice e provincia sono uniti in una riga: ${nIt(counts.archiveLines)} righe di nomi italiani e ${nIt(counts.otherLines)} di nomi nella seconda lingua, più ${nIt(counts.speltLines)} righe dei nomi traslitterati dell'archivio che il programma non riconoscerebbe dal nome stesso (MUEHLWALD per MÜHLWALD); ${nIt(counts.codes)} codici (${nIt(counts.current)} comuni attuali).`, '   ')}
 
 2. Pacchetto npm ${embedded} ${packageVersion(embedded)}
-   (https://www.npmjs.com/package/${embedded}), di Marco Ricupero, licenza
-   MIT; i suoi dati vengono dallo stesso archivio ANPR (CC BY 4.0) e
-   dall'ISTAT (CC BY 3.0, https://creativecommons.org/licenses/by/3.0/it/).
+   (https://www.npmjs.com/package/${embedded}),
+   di Marco Ricupero, licenza MIT; i suoi dati vengono dallo stesso archivio
+   ANPR (CC BY 4.0) e dall'ISTAT (CC BY 3.0,
+   https://creativecommons.org/licenses/by/3.0/it/).
 ${wrap(`Dal pacchetto: i ${counts.states} Stati esteri (${counts.stateLines} righe: anche il nome senza la nota tra parentesi e ciascun lato della barra, per esempio MYANMAR e BIRMANIA) e i cambiamenti successivi all'ultimo record dell'archivio (${archiveEnd}): comuni istituiti ${createdList}; comuni cessati ${endedList}.`, '   ')}
 
 3. Pacchetto npm codice-fiscale-js ${packageVersion('codice-fiscale-js')}
    (https://www.npmjs.com/package/codice-fiscale-js), di Luca Vandro,
    licenza CC BY-SA 4.0 (https://creativecommons.org/licenses/by-sa/4.0/).
-${wrap(`Dal suo elenco (${n(counts.listNames)} coppie nome-codice): ${n(fromList.present)} già presenti; aggiunti ${n(fromList.withPeriods.length)} nomi che le altre fonti non hanno, di un codice che conoscono: l'elenco non dà il periodo del nome, che viene trovato attraverso il suo codice (il codice valido alla data di nascita sotto un altro nome; scritto con il periodo 0000-01-01 0000-01-01, in cui non cade nessuna data di nascita); aggiunti senza date (validi a ogni data) ${n(fromList.withoutDays.length)} nomi di un codice che le altre fonti non conoscono; tralasciati ${fromList.otherProvince.length} nomi che le altre fonti danno a un altro codice e la cui provincia non è mai stata quella del codice dell'elenco (errori dell'elenco: ${otherProvinceList}) e ${fromList.otherName.length} nomi di un codice sconosciuto che le altre fonti danno a un altro codice (${otherNameList}).`, '   ')}
+${wrap(`Dal suo elenco (${nIt(counts.listNames)} coppie nome-codice): ${nIt(fromList.present)} già presenti; aggiunti ${nIt(fromList.withPeriods.length)} nomi che le altre fonti non hanno, di un codice che conoscono: l'elenco non dà il periodo del nome, che viene trovato attraverso il suo codice (il codice valido alla data di nascita sotto un altro nome; scritto con il periodo 0000-01-01 0000-01-01, in cui non cade nessuna data di nascita); aggiunti senza date (validi a ogni data) ${nIt(fromList.withoutDays.length)} nomi di un codice che le altre fonti non conoscono; tralasciati ${fromList.otherProvince.length} nomi che le altre fonti danno a un altro codice e la cui provincia non è mai stata quella del codice dell'elenco (errori dell'elenco: ${otherProvinceList}) e ${fromList.otherName.length} nomi di un codice sconosciuto che le altre fonti danno a un altro codice (${otherNameList}).`, '   ')}
 
 Modifiche rispetto ai dati:
 ${item('i nomi degli Stati esteri e dei comuni presi dal pacchetto npm sono scritti in maiuscolo; nomi con caratteri corrotti nel pacchetto, corretti: ' + repairs.join(', ') + ';')}
-${item(`un primo giorno anteriore al 1925-01-01 che è il primo del suo codice segna l'inizio dei record dell'archivio (l'unità, le annessioni fino al 1924), non l'istituzione del comune: è scritto 0000-01-01 (${n(sinceEver)} righe); così anche il primo giorno di ogni Stato estero, che i dati non danno in modo affidabile;`)}
+${item(`un primo giorno anteriore al 1925-01-01 che è il primo del suo codice segna l'inizio dei record dell'archivio (l'unità, le annessioni fino al 1924), non l'istituzione del comune: è scritto 0000-01-01 (${nIt(sinceEver)} righe); così anche il primo giorno di ogni Stato estero, che i dati non danno in modo affidabile;`)}
 ${item('l\'ultimo giorno del pacchetto npm è il giorno in cui inizia il luogo successivo: è scritto il giorno prima, come fa l\'archivio.')}
 Il programma confronta i nomi senza distinguere maiuscole e minuscole, con le
 lettere accentate come lettere semplici.
@@ -425,9 +427,10 @@ sources.
 ${wrap(`From the archive: ${n(counts.records)} records, of which ${withoutCode} without a cadastral code ("ND") are left out; every Italian name and every name in the second language (German, French, Slovene) with its periods; consecutive records of the same name, code and province are joined into one line: ${n(counts.archiveLines)} lines of Italian names and ${n(counts.otherLines)} of second-language names, and ${n(counts.speltLines)} lines of the archive's transliterated names that the program would not find as the name itself (MUEHLWALD for MÜHLWALD); ${n(counts.codes)} codes (${n(counts.current)} current municipalities).`, '   ')}
 
 2. The npm package ${embedded} ${packageVersion(embedded)}
-   (https://www.npmjs.com/package/${embedded}), by Marco Ricupero, MIT
-   licence; its data come from the same ANPR archive (CC BY 4.0) and from
-   ISTAT (CC BY 3.0, https://creativecommons.org/licenses/by/3.0/it/).
+   (https://www.npmjs.com/package/${embedded}),
+   by Marco Ricupero, MIT licence; its data come from the same ANPR archive
+   (CC BY 4.0) and from ISTAT (CC BY 3.0,
+   https://creativecommons.org/licenses/by/3.0/it/).
 ${wrap(`From the package: the ${counts.states} foreign states (${counts.stateLines} lines: also the name without its note in brackets and each side of a slash, such as MYANMAR and BIRMANIA) and the changes after the archive's last record (${archiveEnd}): municipalities created ${createdList}; municipalities ended ${endedList}.`, '   ')}
 
 3. The npm package codice-fiscale-js ${packageVersion('codice-fiscale-js')}
