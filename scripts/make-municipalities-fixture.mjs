@@ -168,7 +168,7 @@ function addRow(typed, day, kind) {
   const [y, m, d] = day.split('-').map(Number);
   let answer = want;
   if (/^[A-Z]\d{3}$/.test(want)) {
-    const partial = parser.lastNameToCf(surname) + parser.firstNameToCf(firstName) + parser.yearToCf(y)
+    const partial = parser.lastNameToCf(surname) + parser.firstNameToCf(firstName) + pad(y % 100)
       + parser.monthToCf(m - 1) + parser.dayGenderToCf(d, male ? 'M' : 'F') + want;
     answer = partial + utils.CheckDigitizer.checkDigit(partial);
     if (!/^[A-Z]{6}\d\d[A-Z]\d\d[A-Z]\d{3}[A-Z]$/.test(answer)) throw new Error(`bad code ${answer}`);
@@ -253,7 +253,11 @@ for (const [typed, day, kind] of [['Salorno', '1950-06-15', 'second-language'], 
   ['Salorno sulla Strada del Vino', '1950-06-15', 'code'], ['Salorno', '2022-03-01', 'code'],
   ['Valsamoggia', '1950-06-15', 'not-yet'], ['Crespellano', '2020-03-01', 'no-longer'], ['Bozen', '1950-06-15', 'second-language'],
   ['Châtillon', '1980-01-01', 'current'], ['Roma (RM)', '1980-01-01', 'province'], ['Castro', '1980-01-01', 'province'],
-  ['Castro (LE)', '1980-01-01', 'province'], ['Doberdò del Lago', '1980-01-01', 'current'], ["DOBERDO' DEL LAGO", '1980-01-01', 'current']]) {
+  ['Castro (LE)', '1980-01-01', 'province'], ['Doberdò del Lago', '1980-01-01', 'current'], ["DOBERDO' DEL LAGO", '1980-01-01', 'current'],
+  // Before the archive's first record of the place (Rome's start in 1884,
+  // Salorno's in 1920), and a foreign state before and after it existed.
+  ['Roma', '1880-05-05', 'current'], ['Salurn', '1910-03-03', 'second-language'], ['Slovenia', '1950-06-15', 'foreign'],
+  ['Cecoslovacchia', '2000-01-01', 'foreign']]) {
   addRow(typed, day, kind);
 }
 
