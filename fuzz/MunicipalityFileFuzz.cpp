@@ -1,15 +1,14 @@
-// A municipality file of any bytes. When it loads, every name is found with
-// the code of one of its records (of its last line when no record of the
-// name has days of validity), and the records written back out in the same
-// format load again as the same records (so no name holds a TAB or a line
-// end, every code number is 0..999 and every day exists).
+// A municipality file of any bytes. When it loads, every record's name is
+// found, on a day the record was valid, with the code of one of the name's
+// records valid that day, or is ambiguous among two or more of them; and the
+// records written back out in the same format load again as the same records
+// (so no name holds a TAB or a line end, every code number is 0..999, every
+// day exists and every province is two capitals).
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "tools/MunicipalityTable.hpp"
 
@@ -23,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // keeps it.
     std::string text = "\xEF\xBB\xBF";
     for (std::size_t i = 0; i < records.size(); ++i) {
-      const auto [name, code, first, last] = records.record(i);
+      const auto [name, code, first, last, province] = records.record(i);
       char digits[8];
       std::snprintf(digits, sizeof digits, "%03d", code.number);
       text += std::string(name) + '\t' + code.letter + digits;
@@ -32,31 +31,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::snprintf(buffer, sizeof buffer, "\t%04d-%02d-%02d", d / 10000, d / 100 % 100, d % 100);
         return std::string(buffer);
       };
-      if (first != 0 || last != kStillValid) text += day(first) + day(last);
+      if (first != 0) text += day(first) + day(last);
+      if (!province.empty()) text += '\t' + std::string(province);
       text += '\n';
     }
     return text;
   };
-  struct Seen {
-    MunicipalityCode last;
-    bool dated = false;
-    std::vector<std::pair<char, int>> codes;
-  };
-  std::map<std::string_view, Seen> names;
   for (std::size_t i = 0; i < table->size(); ++i) {
     const MunicipalityRecord record = table->record(i);
     if (record.code.letter < 'A' || record.code.letter > 'Z') std::abort();
-    Seen& seen = names[record.name];
-    seen.last = record.code;
-    seen.dated = seen.dated || record.first != 0 || record.last != kStillValid;
-    seen.codes.emplace_back(record.code.letter, record.code.number);
-  }
-  for (const auto& [name, seen] : names) {
-    const auto found = findMunicipality(*table, name);
-    if (!found) std::abort();
-    const std::pair<char, int> code{found->letter, found->number};
-    if (std::find(seen.codes.begin(), seen.codes.end(), code) == seen.codes.end()) std::abort();
-    if (!seen.dated && (found->letter != seen.last.letter || found->number != seen.last.number)) std::abort();
+    const std::string key = normalizeName(record.name);
+    const CalendarDay day = record.first == 0 ? kStillValid : record.first;
+    // A record of the name valid on the day with this code.
+    const auto validWith = [&](MunicipalityCode code) {
+      for (std::size_t j = 0; j < table->size(); ++j) {
+        const MunicipalityRecord other = table->record(j);
+        if (normalizeName(other.name) == key && other.first <= day && day <= other.last &&
+            other.code.letter == code.letter && other.code.number == code.number) {
+          return true;
+        }
+      }
+      return false;
+    };
+    const MunicipalityLookup found = findMunicipality(*table, key, day);
+    using Outcome = MunicipalityLookup::Outcome;
+    if (found.outcome == Outcome::Found && validWith(found.code)) continue;
+    if (found.outcome != Outcome::Ambiguous || found.choices.size() < 2) std::abort();
+    for (const MunicipalityRecord& choice : found.choices) {
+      if (!validWith(choice.code)) std::abort();
+    }
   }
   const auto again = parseMunicipalities(written(*table));
   if (!again || written(*again) != written(*table)) std::abort();

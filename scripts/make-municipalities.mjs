@@ -1,439 +1,355 @@
-// Writes the municipality table of the 'f' command, the note on its sources
-// and a fixture of sampled people with their tax codes. Run it through
-// scripts/make-municipalities, which installs the npm packages it reads:
+// Writes the municipality table of the 'f' command and the note on its
+// sources. Run it through scripts/make-municipalities, which installs the npm
+// packages it reads and builds the name tool:
 //
-//   node scripts/make-municipalities.mjs MODULES TABLE SOURCES FIXTURE
+//   node scripts/make-municipalities.mjs ARCHIVE MODULES TOOL TABLE SOURCES
 //
-// MODULES is the node_modules folder; TABLE (data/risorsa.cf.txt), SOURCES
-// (data/risorsa.cf.FONTI.txt) and FIXTURE (tests/fixtures/tax-codes.tsv) are
-// written.
+// ARCHIVE is data/anpr/ANPR_archivio_comuni.csv, MODULES the node_modules
+// folder, TOOL scripts/make-municipalities-tool built from the program's
+// code (its "names" mode writes each line of its input as the program
+// compares names, with the program's own normalizeName); TABLE
+// (data/risorsa.cf.txt) and SOURCES (data/risorsa.cf.FONTI.txt) are written.
 //
-// The places come from @marketto/belfiore-connector-embedded: every Italian
-// municipality, current or former, and every foreign state, each with its
-// cadastral code and the first and last day it was valid. One line a name:
+// One line a name of a place in a period:
 //
-//   NAME<TAB>CODE<TAB>FIRST<TAB>LAST     (days as YYYY-MM-DD, 9999-12-31 for
-//                                         a place still valid)
+//   NAME<TAB>CODE<TAB>FIRST<TAB>LAST<TAB>PROVINCE
 //
-// sorted by name, then by FIRST. Names are written as the program's
-// normalizeName turns the typed name: upper case, an accented vowel as the
-// vowel and one apostrophe (FORLÌ -> FORLI'), an apostrophe doubled
-// (SANT'AGATA -> SANT''AGATA), any other sign followed by an apostrophe (a
-// hyphen as -', a bracket as (', a slash as /'). Letters with a diacritic
-// the program does not read as an accent (â ê ô ç æ ø) are written as their
-// plain letters, as they are usually typed (CHÂTILLON -> CHATILLON).
-//
-// The program picks, among the lines of a name, the one valid on the birth
-// date; if none was, the one whose validity ended last; among several valid
-// ones a current one first, then the later line. Extra lines, so that what
-// people type is found:
-// - accents typed as apostrophes or left out: FORLI'' (from "Forli'") and
-//   FORLI besides FORLI';
-// - hyphens typed as spaces: CORIGLIANO ROSSANO besides CORIGLIANO-'ROSSANO;
-// - a name held by two current places: the plain name keeps only the one
-//   with the lower cadastral code, and "NAME (PROVINCE)" gives each of them
-//   (EE for a foreign state; for a current municipality, the province of the
-//   data and the one of codice-fiscale-js's list, when they differ); the
-//   same "NAME (PROVINCE)" lines are written for former places whose name
-//   another place held at the same time;
-// - foreign states: the name without its bracketed note (ISOLE COOK from
-//   ISOLE COOK (NZ)) and each side of a slash (MYANMAR, BIRMANIA);
-// an extra line is left out when its name is some place's own name, or when
-// it would give two codes on one day.
-//
-// The table is checked against the list of current municipalities and
-// foreign states of codice-fiscale-js: every disagreement is printed.
+// NAME as the source writes it, in capitals (the program normalises it when
+// it reads the table); FIRST and LAST as YYYY-MM-DD, LAST 9999-12-31 for a
+// name still in use; PROVINCE the two letters of the province, EE for a
+// foreign state. Sorted by name, then by FIRST. The sources:
+// - the archive of the national resident register (ANPR) for the
+//   municipalities: every Italian name and every name in the second
+//   language, each with its periods; records of the same name, code and
+//   province that follow one another are joined into one line;
+// - @marketto/belfiore-connector-embedded for the foreign states and for the
+//   changes after the archive's last record (places ended or created later);
+// - the list of codice-fiscale-js for the names it gives that neither has
+//   (it gives no period: such a name gets the periods of its code).
+// A first day before 1925-01-01 that is the first of its code marks where
+// the archive's records begin (the unification, the annexations up to
+// 1924), not a creation: it is written 0000-01-01, as is the first day of
+// every foreign state, whose data give no reliable one.
 
 import { createRequire } from 'node:module';
-import { writeFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-// The package builds its dates at the start and end of a local day: in UTC
-// the day of a Date is the day the data means.
 process.env.TZ = 'UTC';
 
-const [modulesDir, tablePath, sourcesPath, fixturePath] = process.argv.slice(2);
-if (!fixturePath) {
-  console.error('usage: node make-municipalities.mjs MODULES TABLE SOURCES FIXTURE');
+const [archivePath, modulesDir, namesTool, tablePath, sourcesPath] = process.argv.slice(2);
+if (!sourcesPath) {
+  console.error('usage: node make-municipalities.mjs ARCHIVE MODULES TOOL TABLE SOURCES');
   process.exit(2);
 }
-// Packages are looked up in MODULES, as from a file beside it.
 const require = createRequire(resolve(modulesDir, '..', 'make-municipalities.js'));
 const packageVersion = (name) => require(`${name}/package.json`).version;
-
 const belfioreModule = require('@marketto/belfiore-connector-embedded');
 const belfiore = belfioreModule.default ?? belfioreModule.belfioreConnector;
-const utilsModule = require('@marketto/codice-fiscale-utils');
-const CodiceFiscaleUtils = utilsModule.CodiceFiscaleUtils ?? utilsModule.default;
 const listPath = join(modulesDir, 'codice-fiscale-js', 'src', 'lista-comuni.js');
 const { COMUNI } = await import(pathToFileURL(listPath).href);
 
 const STILL_VALID = '9999-12-31';
+const SINCE_EVER = '0000-01-01';
+// The period of a name known without its period: no birth day falls in it,
+// so the name is found through its code.
+const NO_DAY = '0000-01-01';
+const RECORDS_BEGIN = '1925-01-01';
 const FOREIGN_PROVINCE = 'EE';
 const dayOf = (date) => date.toISOString().slice(0, 10);
+const addDays = (day, n) => dayOf(new Date(Date.parse(`${day}T00:00:00Z`) + n * 86400000));
+const compare = (a, b) => (a < b ? -1 : a > b ? 1 : 0);
+
+// The program's own normal form of each name, from the name tool.
+const keyCache = new Map();
+function keysOf(names) {
+  const missing = [...new Set(names)].filter((n) => !keyCache.has(n));
+  if (missing.length > 0) {
+    if (missing.some((n) => /[\r\n]/.test(n))) throw new Error('a name with a line end');
+    const out = execFileSync(namesTool, ['names'], { input: `${missing.join('\n')}\n`, maxBuffer: 1 << 28 });
+    const keys = out.toString('latin1').split('\n');
+    missing.forEach((n, i) => keyCache.set(n, keys[i]));
+  }
+  return names.map((n) => keyCache.get(n));
+}
+const keyOf = (name) => keysOf([name])[0];
 
 // ---------------------------------------------------------------------------
-// Names
+// The archive
 
-// A few names of the data went through a wrong character set: "CittÃ\u00a0"
+// Comma-separated fields, each quoted or not ("" inside quotes is one ").
+function csvFields(line) {
+  const fields = [];
+  let at = 0;
+  for (;;) {
+    if (line[at] === '"') {
+      let value = '';
+      let i = at + 1;
+      for (;;) {
+        const q = line.indexOf('"', i);
+        if (q < 0) throw new Error(`unclosed quote: ${line}`);
+        value += line.slice(i, q);
+        if (line[q + 1] === '"') {
+          value += '"';
+          i = q + 2;
+        } else {
+          at = q + 1;
+          break;
+        }
+      }
+      fields.push(value);
+    } else {
+      const comma = line.indexOf(',', at);
+      fields.push(line.slice(at, comma < 0 ? line.length : comma));
+      at = comma < 0 ? line.length : comma;
+    }
+    if (at >= line.length) return fields;
+    if (line[at] !== ',') throw new Error(`text after a quoted field: ${line}`);
+    ++at;
+  }
+}
+
+const archiveText = readFileSync(archivePath, 'utf8').replace(/^\uFEFF/, '');
+const [headerLine, ...recordLines] = archiveText.split(/\r?\n/).filter((l) => l.length > 0);
+const header = csvFields(headerLine);
+const column = (name) => {
+  const i = header.indexOf(name);
+  if (i < 0) throw new Error(`no column ${name} in the archive`);
+  return i;
+};
+const C = Object.fromEntries(['DATAISTITUZIONE', 'DATACESSAZIONE', 'CODCATASTALE', 'DENOMINAZIONE_IT',
+  'DENOMTRASLITTERATA', 'ALTRADENOMINAZIONE', 'ALTRADENOMTRASLITTERATA', 'SIGLAPROVINCIA'].map((n) => [n, column(n)]));
+const archive = [];
+let withoutCode = 0;
+for (const line of recordLines) {
+  const f = csvFields(line);
+  if (f.length !== header.length) throw new Error(`record of ${f.length} fields: ${line}`);
+  const record = {
+    first: f[C.DATAISTITUZIONE], last: f[C.DATACESSAZIONE], code: f[C.CODCATASTALE],
+    name: f[C.DENOMINAZIONE_IT].trim(), other: f[C.ALTRADENOMINAZIONE].trim(), province: f[C.SIGLAPROVINCIA],
+    // The names spelt in plain letters (MUEHLWALD for MÜHLWALD).
+    spelt: [[f[C.DENOMTRASLITTERATA].trim(), f[C.DENOMINAZIONE_IT].trim()],
+      [f[C.ALTRADENOMTRASLITTERATA].trim(), f[C.ALTRADENOMINAZIONE].trim()]],
+  };
+  if (!/^[A-Z]\d{3}$/.test(record.code)) {
+    ++withoutCode; // "ND": the archive gives no cadastral code for the period
+    continue;
+  }
+  if (!/^\d{4}-\d\d-\d\d$/.test(record.first) || !/^\d{4}-\d\d-\d\d$/.test(record.last)
+      || record.first > record.last || !/^[A-Z]{2}$/.test(record.province) || !record.name) {
+    throw new Error(`unexpected record: ${line}`);
+  }
+  archive.push(record);
+}
+const archiveEnd = archive.reduce((m, r) => (r.first > m ? r.first : m), '');
+console.error(`make-municipalities: ${archive.length} records of the archive, ${withoutCode} without a code, newest from ${archiveEnd}`);
+
+// ---------------------------------------------------------------------------
+// The package: foreign states, and changes after the archive
+
+// A few names of the package went through a wrong character set: "CittÃ\u00a0"
 // for "Città", or a lone "Ã"/"Ă" where the second byte of "à" was lost.
-function repairName(name) {
+const repairs = [];
+function repairName(name, code) {
   let repaired = name;
   if (/Ã[\u0080-\u00bf]/.test(repaired) && [...repaired].every((c) => c.charCodeAt(0) <= 0xff)) {
     const decoded = Buffer.from(repaired, 'latin1').toString('utf8');
     if (!decoded.includes('\ufffd')) repaired = decoded;
   }
-  repaired = repaired.replace(/[ÃĂ](?![\u0080-\u00bf])/g, 'à');
-  return repaired.normalize('NFC');
+  repaired = repaired.replace(/[ÃĂ](?![\u0080-\u00bf])/g, 'à').normalize('NFC');
+  if (repaired !== name) repairs.push(`${repaired} (${code})`);
+  return repaired;
 }
-
-// The accented letters the program reads as a vowel and an apostrophe.
-const ACCENTED = new Map(Object.entries({
-  à: 'A', ä: 'A', è: 'E', é: 'E', ì: 'I', ò: 'O', ö: 'O', ù: 'U', ü: 'U',
-}));
-const PLAIN_LETTERS = new Map(Object.entries({ æ: 'AE', ø: 'O', ß: 'SS' }));
-
-// A letter with a diacritic as its plain letters, or null.
-function plainLetters(c) {
-  if (PLAIN_LETTERS.has(c)) return PLAIN_LETTERS.get(c);
-  const stripped = c.normalize('NFD').replace(/[\u0300-\u036f]/g, '');
-  return /^[a-z]+$/i.test(stripped) ? stripped.toUpperCase() : null;
-}
-
-// The normalised form of a name of the data; `accentAs` is what follows the
-// vowel of an accented letter: "'" for the accent typed as the letter, "''"
-// for it typed as an apostrophe after the vowel, "" for it left out.
-function normalise(name, accentAs = "'") {
-  let out = '';
-  for (const c of name) {
-    const lower = c.toLowerCase();
-    if (ACCENTED.has(lower)) {
-      out += ACCENTED.get(lower) + accentAs;
-    } else if (/[A-Za-z ]/.test(c)) {
-      out += c.toUpperCase();
-    } else if (c === "'") {
-      out += "''";
-    } else if (plainLetters(lower)) {
-      out += plainLetters(lower);
-    } else {
-      out += `${c}'`;
-    }
-  }
-  if (!/^[\x20-\x7e]+$/.test(out)) throw new Error(`name not in ASCII: ${name} -> ${out}`);
-  return out;
-}
-
-// What the program makes of typed text (UTF-8): letters upper-cased, a space
-// kept, à ä è é ì ò ö ù ü and their capitals as the vowel and an apostrophe,
-// any other byte followed by an apostrophe. The fixture is checked with it.
-function normaliseTyped(typed) {
-  const bytes = Buffer.from(typed, 'utf8');
-  const vowelOf1252 = (b) => {
-    switch (b | 0x20) {
-      case 0xe0: case 0xe4: return 'A';
-      case 0xe8: case 0xe9: return 'E';
-      case 0xec: return 'I';
-      case 0xf2: case 0xf6: return 'O';
-      case 0xf9: case 0xfc: return 'U';
-      default: return null;
-    }
-  };
-  let out = '';
-  for (let i = 0; i < bytes.length; ++i) {
-    const b = bytes[i];
-    const c = String.fromCharCode(b);
-    if (/[A-Za-z ]/.test(c)) {
-      out += c.toUpperCase();
-    } else if (b === 0xc3 && i + 1 < bytes.length && bytes[i + 1] >= 0x80 && bytes[i + 1] <= 0xbf
-               && vowelOf1252(bytes[i + 1] + 0x40)) {
-      out += `${vowelOf1252(bytes[i + 1] + 0x40)}'`;
-      ++i;
-    } else if (vowelOf1252(b)) {
-      out += `${vowelOf1252(b)}'`;
-    } else {
-      out += `${c}'`;
-    }
-  }
-  return out;
-}
-
-// ---------------------------------------------------------------------------
-// Places
+// The package's last day is the day after the last one (the day the next
+// place begins); the archive's is the last day itself.
+const lastDayOf = (date) => (dayOf(date) === STILL_VALID ? STILL_VALID : addDays(dayOf(date), -1));
 
 const cities = await belfiore.cities.toArray();
 const countries = await belfiore.countries.toArray();
-
-const places = [];
-const repairs = [];
-for (const [list, foreign] of [[cities, false], [countries, true]]) {
-  for (const p of list) {
-    const name = repairName(p.name);
-    if (name !== p.name) {
-      console.error(`name repaired: ${p.belfioreCode} ${p.name} -> ${name}`);
-      repairs.push(`${name} (${p.belfioreCode})`);
+const archiveCodes = new Set(archive.map((r) => r.code));
+const later = { created: [], ended: [] };
+for (const city of cities) {
+  const first = dayOf(city.creationDate);
+  const last = lastDayOf(city.expirationDate);
+  if (!archiveCodes.has(city.belfioreCode)) {
+    if (first <= archiveEnd) throw new Error(`${city.belfioreCode}: not in the archive, created ${first}`);
+    const name = repairName(city.name, city.belfioreCode).toUpperCase();
+    archive.push({ first, last, code: city.belfioreCode, name, other: '', province: city.province, spelt: [] });
+    later.created.push(`${name} (${city.belfioreCode}, ${first})`);
+    continue;
+  }
+  if (last === STILL_VALID || last < archiveEnd) continue;
+  for (const record of archive) {
+    if (record.code === city.belfioreCode && record.last === STILL_VALID) {
+      record.last = last;
+      later.ended.push(`${record.name} (${record.code}, ${last})`);
     }
-    const first = dayOf(p.creationDate);
-    const last = dayOf(p.expirationDate);
-    if (first > last) throw new Error(`${p.belfioreCode}: first day after last day`);
-    places.push({
-      name,
-      code: p.belfioreCode,
-      province: foreign ? FOREIGN_PROVINCE : p.province,
-      foreign,
-      first,
-      last,
-      current: last === STILL_VALID,
-      source: p.dataSource,
-    });
   }
 }
-places.sort((a, b) => (a.code < b.code ? -1 : a.code > b.code ? 1 : 0));
-const codes = new Set(places.map((p) => p.code));
-if (codes.size !== places.length) throw new Error('a cadastral code given twice');
+console.error(`make-municipalities: after the archive, created: ${later.created.join(', ')}; ended: ${later.ended.join(', ')}`);
+
+// ---------------------------------------------------------------------------
+// The lines
+
+const lines = []; // {name, code, first, last, province, source}
+keysOf(archive.flatMap((r) => r.spelt.flat().filter(Boolean)));
+for (const r of archive) {
+  lines.push({ ...r, source: 'archive' });
+  if (r.other && r.other !== r.name) lines.push({ ...r, name: r.other, source: 'other' });
+  // A name spelt in plain letters that the program would not find as the
+  // name itself.
+  for (const [spelt, name] of r.spelt) {
+    if (spelt && name && keyOf(spelt) !== keyOf(name)) lines.push({ ...r, name: spelt, source: 'spelt' });
+  }
+}
+
+// Consecutive lines of the same name, code and province become one.
+function joined(list) {
+  const groups = new Map();
+  for (const l of list) {
+    const id = `${l.name}\t${l.code}\t${l.province}`;
+    if (!groups.has(id)) groups.set(id, []);
+    groups.get(id).push(l);
+  }
+  const out = [];
+  for (const group of groups.values()) {
+    group.sort((a, b) => compare(a.first, b.first));
+    let current = null;
+    for (const l of group) {
+      if (current && l.first <= addDays(current.last, 1)) {
+        if (l.last > current.last) current.last = l.last;
+      } else {
+        current = { ...l };
+        out.push(current);
+      }
+    }
+  }
+  return out;
+}
+const fromArchive = joined(lines);
+
+// The first day of each code: before 1925 it is where the records begin.
+const firstOfCode = new Map();
+for (const l of fromArchive) {
+  if (!firstOfCode.has(l.code) || l.first < firstOfCode.get(l.code)) firstOfCode.set(l.code, l.first);
+}
+let sinceEver = 0;
+for (const l of fromArchive) {
+  if (l.first === firstOfCode.get(l.code) && l.first < RECORDS_BEGIN) {
+    l.first = SINCE_EVER;
+    ++sinceEver;
+  }
+}
+
+// Foreign states: the name, without its note in brackets, each side of a
+// slash.
+const states = [];
+for (const country of countries) {
+  const name = repairName(country.name, country.belfioreCode).toUpperCase();
+  const names = new Set([name]);
+  const unbracketed = name.replace(/\s*\([^)]*\)\s*$/, '');
+  if (unbracketed !== name) names.add(unbracketed);
+  if (name.includes('/')) for (const side of name.split('/')) names.add(side.trim());
+  for (const n of names) {
+    states.push({ name: n, code: country.belfioreCode, first: SINCE_EVER,
+      last: lastDayOf(country.expirationDate), province: FOREIGN_PROVINCE, source: 'state' });
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Names of codice-fiscale-js that neither source has
+
+const known = [...fromArchive, ...states];
+const knownKeys = keysOf(known.map((l) => l.name));
+const codesOfKey = new Map();
+known.forEach((l, i) => {
+  if (!codesOfKey.has(knownKeys[i])) codesOfKey.set(knownKeys[i], new Set());
+  codesOfKey.get(knownKeys[i]).add(l.code);
+});
+const linesOfCode = new Map();
+for (const l of known) {
+  if (l.source === 'other') continue;
+  if (!linesOfCode.has(l.code)) linesOfCode.set(l.code, []);
+  linesOfCode.get(l.code).push(l);
+}
+const provincesOfCode = new Map();
+for (const l of known) {
+  if (!provincesOfCode.has(l.code)) provincesOfCode.set(l.code, new Set());
+  provincesOfCode.get(l.code).add(l.province);
+}
+const listed = new Map(); // "NAME\tCODE" of the list
+for (const [code, province, name] of COMUNI) listed.set(`${name}\t${code}`, { name, code, province });
+const listKeys = keysOf([...listed.values()].map((e) => e.name));
+const fromList = { present: 0, withPeriods: [], withoutDays: [], otherProvince: [], otherName: [] };
+const addedKeys = new Set();
+[...listed.values()].forEach(({ name, code, province }, i) => {
+  const key = listKeys[i];
+  const codes = codesOfKey.get(key);
+  if (codes?.has(code) || addedKeys.has(`${key}\t${code}`)) {
+    ++fromList.present;
+  } else if (codes && linesOfCode.has(code) && !provincesOfCode.get(code).has(province)) {
+    // Another code's name, and a province that was never this code's: the
+    // list's code is a slip (CALASCIBETTA with B380, which is CALASCA's).
+    fromList.otherProvince.push(`${name} (${code} ${province})`);
+  } else if (linesOfCode.has(code)) {
+    // Found through its code: the code valid on the birth day.
+    addedKeys.add(`${key}\t${code}`);
+    fromList.withPeriods.push({ name, code, province, first: NO_DAY, last: NO_DAY, source: 'list' });
+  } else if (codes) {
+    fromList.otherName.push(`${name} (${code})`);
+  } else {
+    // A code that no other source knows: valid on every day, as the line of
+    // a table without days.
+    addedKeys.add(`${key}\t${code}`);
+    fromList.withoutDays.push({ name, code, province, source: 'list' });
+  }
+});
+const listLines = [...fromList.withPeriods, ...fromList.withoutDays];
+console.error(`make-municipalities: codice-fiscale-js names ${listed.size}: ${fromList.present} already there, `
+  + `${fromList.withPeriods.length} added found through their code, ${fromList.withoutDays.length} added without days, `
+  + `${fromList.otherProvince.length} left out (province not the code's: ${fromList.otherProvince.join(', ')}), `
+  + `${fromList.otherName.length} left out (code unknown, name another code's: ${fromList.otherName.join(', ')})`);
 
 // ---------------------------------------------------------------------------
 // The table
 
-// Two places overlap when both were valid on more than the one day on which
-// a place ends and the place that follows it begins (on that day the data
-// gives both; the program takes the later one).
-const overlap = (a, b) => a.first < b.last && b.first < a.last;
-
-const own = []; // {key, place}
-const extras = []; // {key, place}
-for (const place of places) own.push({ key: normalise(place.name), place });
-const ownKeys = new Set(own.map((l) => l.key));
-
-// Names held by two current places.
-const currentByKey = new Map();
-for (const { key, place } of own) {
-  if (!place.current) continue;
-  if (!currentByKey.has(key)) currentByKey.set(key, []);
-  currentByKey.get(key).push(place);
+const table = [...fromArchive, ...states, ...listLines];
+const bytes = (s) => Buffer.from(s, 'utf8');
+table.sort((a, b) => Buffer.compare(bytes(a.name), bytes(b.name)) || compare(a.first ?? '', b.first ?? '')
+  || compare(a.code, b.code) || compare(a.province, b.province));
+for (const l of table) {
+  if (/[\t\r\n]/.test(l.name) || bytes(l.name).length > 60) throw new Error(`name unfit for the table: ${l.name}`);
 }
-const sharedCurrent = [...currentByKey].filter(([, list]) => list.length > 1);
-const keptOwn = own.filter(({ key, place }) => {
-  const list = currentByKey.get(key);
-  return !place.current || list.length === 1 || place === list[0];
-});
-const withoutPlainName = new Set(own.filter((l) => !keptOwn.includes(l)).map((l) => l.place));
-
-// Places whose name another place held at the same time get their province.
-const ownByKey = new Map();
-for (const line of own) {
-  if (!ownByKey.has(line.key)) ownByKey.set(line.key, []);
-  ownByKey.get(line.key).push(line.place);
-}
-const withProvince = new Set();
-for (const list of ownByKey.values()) {
-  for (const a of list) {
-    if (list.some((b) => b !== a && overlap(a, b))) withProvince.add(a);
-  }
-}
-
-// The data keep the province a municipality first belonged to (SAMONE, TO
-// since 1945, is in AO): a current municipality also gets the province the
-// list of codice-fiscale-js gives it.
-const listProvinces = new Map();
-for (const [code, province, , active] of COMUNI) {
-  if (active !== 1 || province === FOREIGN_PROVINCE) continue;
-  if (!listProvinces.has(code)) listProvinces.set(code, new Set());
-  listProvinces.get(code).add(province);
-}
-function provincesOf(place) {
-  const provinces = new Set([place.province]);
-  if (place.current) for (const p of listProvinces.get(place.code) ?? []) provinces.add(p);
-  return [...provinces].sort();
-}
-
-function addExtra(name, place) {
-  extras.push({ key: normalise(name), place });
-}
-
-for (const { place } of own) {
-  const names = withoutPlainName.has(place) ? [] : [place.name];
-  if (withProvince.has(place)) {
-    for (const province of provincesOf(place)) names.push(`${place.name} (${province})`);
-  }
-  if (place.foreign) {
-    const unbracketed = place.name.replace(/\s*\([^)]*\)\s*$/, '');
-    if (unbracketed !== place.name) names.push(unbracketed);
-  }
-  if (place.name.includes('/')) {
-    for (const side of place.name.split('/')) names.push(side.trim());
-  }
-  for (const name of [...names]) {
-    if (name.includes('-')) names.push(name.replace(/\s*-\s*/g, ' '));
-  }
-  for (const name of names) {
-    if (name !== place.name) addExtra(name, place);
-    // The accent typed as an apostrophe after the vowel, or left out.
-    for (const accentAs of ["''", '']) {
-      const key = normalise(name, accentAs);
-      if (key !== normalise(name)) extras.push({ key, place });
-    }
-  }
-}
-
-// Extra lines that would give two codes on one day are left out, and so are
-// those whose name is some place's own name.
-const extrasByKey = new Map();
-for (const line of extras) {
-  if (line.key.length === 0) continue;
-  if (!extrasByKey.has(line.key)) extrasByKey.set(line.key, []);
-  const list = extrasByKey.get(line.key);
-  if (!list.some((l) => l.place === line.place)) list.push(line);
-}
-const keptExtras = [];
-for (const [key, list] of extrasByKey) {
-  if (ownKeys.has(key)) {
-    if (list.some((l) => normalise(l.place.name) !== key)) {
-      console.error(`extra name left out, a place's own name: ${key} (${list.map((l) => l.place.code).join(', ')})`);
-    }
-    continue;
-  }
-  const clash = list.some((a) => list.some((b) => a.place.code !== b.place.code && overlap(a.place, b.place)));
-  if (clash) {
-    console.error(`extra name left out, two codes at once: ${key} (${list.map((l) => l.place.code).join(', ')})`);
-    continue;
-  }
-  keptExtras.push(...list);
-}
-
-const bytes = (s) => Buffer.from(s, 'latin1');
-const lines = [...keptOwn, ...keptExtras]
-  .map(({ key, place }) => ({ key, code: place.code, first: place.first, last: place.last, place }))
-  .sort((a, b) => Buffer.compare(bytes(a.key), bytes(b.key))
-    || (a.first < b.first ? -1 : a.first > b.first ? 1 : 0)
-    || (a.last < b.last ? -1 : a.last > b.last ? 1 : 0)
-    || (a.code < b.code ? -1 : a.code > b.code ? 1 : 0));
-
-const tableByKey = new Map();
-lines.forEach((line, index) => {
-  if (!tableByKey.has(line.key)) tableByKey.set(line.key, []);
-  tableByKey.get(line.key).push({ ...line, index });
-});
-
-// The program's choice among the lines of a name on a day.
-function lookUp(key, day) {
-  const candidates = tableByKey.get(key);
-  if (!candidates) return null;
-  const valid = candidates.filter((l) => l.first <= day && day <= l.last);
-  if (valid.length > 0) {
-    const current = valid.filter((l) => l.last === STILL_VALID);
-    const ranked = current.length > 0 ? current : valid;
-    return ranked[ranked.length - 1];
-  }
-  return candidates.reduce((best, l) => (l.last >= best.last ? l : best));
-}
-
-// The lines of a name valid on a day.
-const validOn = (key, day) => (tableByKey.get(key) ?? []).filter((l) => l.first <= day && day <= l.last);
-
-// ---------------------------------------------------------------------------
-// The check against codice-fiscale-js
-
-// The list writes an accent as an apostrophe after the vowel (CANTU'), as
-// it writes an elided word (DE' for DEI): with `accents`, an apostrophe after
-// a vowel and before no letter is read as an accent.
-function normaliseListName(name, accents) {
-  let out = '';
-  for (let i = 0; i < name.length; ++i) {
-    const c = name[i];
-    if (/[A-Z ]/.test(c)) {
-      out += c;
-    } else if (c === "'") {
-      const accent = accents && i > 0 && 'AEIOU'.includes(name[i - 1]) && !/[A-Z]/.test(name[i + 1] ?? '');
-      out += accent ? "'" : "''";
-    } else {
-      out += `${c}'`;
-    }
-  }
-  return out;
-}
-
-const today = dayOf(new Date());
-const sharedKeys = new Set(sharedCurrent.map(([key]) => key));
-const disagreements = [];
-const checked = new Set();
-for (const [code, province, name, active] of COMUNI) {
-  if (active !== 1 || checked.has(`${code} ${name}`)) continue;
-  checked.add(`${code} ${name}`);
-  const found = [true, false].map((accents) => {
-    const key = normaliseListName(name, accents);
-    return lookUp(sharedKeys.has(key) ? normaliseListName(`${name} (${province})`, accents) : key, today);
-  });
-  if (found.some((line) => line && line.code === code)) continue;
-  const other = found.find((line) => line);
-  disagreements.push({ name, code, other });
-}
-for (const { name, code, other } of disagreements) {
-  console.error(`differs from codice-fiscale-js: ${name}\t${code}\t${other ? other.code : 'not found'}`);
-}
-
-// A name of codice-fiscale-js that the data lack (the data keep an older or
-// misspelt name, or have no code for a territory) is added from that list,
-// so that no name found before is lost: with the days of its code in the
-// data, else as a line valid on every day.
-const placeOfCode = new Map();
-for (const { place } of own) {
-  const known = placeOfCode.get(place.code);
-  if (!known || known.last < place.last) placeOfCode.set(place.code, place);
-}
-let addedFromList = 0;
-for (const { name, code, other } of disagreements) {
-  if (other) continue;
-  const place = placeOfCode.get(code);
-  for (const accents of [true, false]) {
-    const key = normaliseListName(name, accents);
-    if (tableByKey.has(key)) continue;
-    const line = { key, code, first: place ? place.first : null, last: place ? place.last : null };
-    lines.push(line);
-    tableByKey.set(key, [{ ...line, index: lines.length - 1 }]);
-    ++addedFromList;
-  }
-}
-console.error(`make-municipalities: ${addedFromList} names added from codice-fiscale-js`);
-lines.sort((a, b) => Buffer.compare(bytes(a.key), bytes(b.key))
-  || ((a.first ?? '') < (b.first ?? '') ? -1 : (a.first ?? '') > (b.first ?? '') ? 1 : 0)
-  || ((a.last ?? '') < (b.last ?? '') ? -1 : (a.last ?? '') > (b.last ?? '') ? 1 : 0)
-  || (a.code < b.code ? -1 : a.code > b.code ? 1 : 0));
-writeFileSync(tablePath, lines.map((l) => (l.first
-  ? `${l.key}\t${l.code}\t${l.first}\t${l.last}\n` : `${l.key}\t${l.code}\n`)).join(''));
-console.error(`make-municipalities: ${disagreements.length} of ${checked.size} current names of codice-fiscale-js differ on ${today}`);
-console.error(`make-municipalities: names of two current places: ${sharedCurrent
-  .map(([key, list]) => `${key} (${list.map((p) => `${p.code} ${p.province}`).join(', ')})`).join('; ')}`);
+writeFileSync(tablePath, table.map((l) => (l.first
+  ? `${l.name}\t${l.code}\t${l.first}\t${l.last}\t${l.province}\n` : `${l.name}\t${l.code}\t${l.province}\n`)).join(''));
+const count = (source) => table.filter((l) => l.source === source).length;
+const counts = {
+  records: archive.length - later.created.length + withoutCode,
+  withoutCode,
+  archiveLines: count('archive'),
+  otherLines: count('other'),
+  speltLines: count('spelt'),
+  codes: new Set(fromArchive.map((l) => l.code)).size,
+  current: new Set(fromArchive.filter((l) => l.last === STILL_VALID).map((l) => l.code)).size,
+  sinceEver,
+  states: countries.length,
+  stateLines: count('state'),
+  listNames: listed.size,
+  listLines: count('list'),
+  lines: table.length,
+};
+console.error(`make-municipalities: ${JSON.stringify(counts)}`);
 
 // ---------------------------------------------------------------------------
 // The note on the sources
 
-const sourceCounts = new Map();
-for (const place of places) {
-  const s = place.source;
-  if (!sourceCounts.has(s.name)) sourceCounts.set(s.name, { source: s, cities: 0, countries: 0 });
-  sourceCounts.get(s.name)[place.foreign ? 'countries' : 'cities'] += 1;
-}
-function sourceLines(italian) {
-  return [...sourceCounts.values()].map(({ source, cities: c, countries: f }) => {
-    const counted = [
-      c > 0 && (italian ? `${c} comuni` : `${c} municipalities`),
-      f > 0 && (italian ? `${f} Stati esteri` : `${f} foreign states`),
-    ].filter(Boolean).join(', ');
-    return [
-      `- ${source.name}: ${counted}`,
-      source.url && `  ${source.url}`,
-      `  ${italian ? 'Licenza' : 'Licence'}: ${source.license.toUpperCase()} ${source.licenseUrl ?? ''}`.trimEnd(),
-      source.termsAndConditions && `  ${italian ? 'Condizioni' : 'Terms'}: ${source.termsAndConditions}`,
-      source.authors && `  ${italian ? 'Autori' : 'Authors'}: ${source.authors}`,
-    ].filter(Boolean).join('\n');
-  }).join('\n');
-}
 // Words joined into lines of at most 78 characters, each after `indent`.
-function wrap(text, indent) {
+function wrap(text, indent = '') {
   const out = [];
   let line = '';
-  for (const word of text.split(' ')) {
+  for (const word of text.split(/\s+/).filter(Boolean)) {
     if (line && line.length + 1 + word.length > 78 - indent.length) {
       out.push(line);
       line = word;
@@ -444,250 +360,90 @@ function wrap(text, indent) {
   if (line) out.push(line);
   return out.map((l) => indent + l).join('\n');
 }
-
+const item = (text) => wrap(text, '  ').replace(/^ {2}/, '- ');
 const embedded = '@marketto/belfiore-connector-embedded';
-const embeddedVersion = packageVersion(embedded);
-const listVersion = packageVersion('codice-fiscale-js');
-const repaired = wrap(repairs.join(', '), '  ');
+const n = (x) => x.toLocaleString('en-US');
+const nIt = (x) => x.toLocaleString('it-IT');
+const createdList = later.created.join(', ');
+const endedList = later.ended.join(', ');
+const otherProvinceList = fromList.otherProvince.join(', ');
+const otherNameList = fromList.otherName.join(', ');
 const sources = `risorsa.cf.txt - fonti e licenze / sources and licences
 ========================================================
 
 ITALIANO
 
 risorsa.cf.txt è la tabella dei comuni italiani (attuali e soppressi) e degli
-Stati esteri usata dal comando 'f' (codice fiscale): nome, codice catastale
-(Belfiore), primo e ultimo giorno di validità. È generata da
-scripts/make-municipalities a partire dal pacchetto npm
-${embedded} ${embeddedVersion}
-(https://www.npmjs.com/package/${embedded}),
-di Marco Ricupero <marco.ricupero@gmail.com>, licenza MIT
-(https://github.com/Marketto/belfiore-connector-embedded/blob/master/LICENSE).
+Stati esteri usata dal comando 'f' (codice fiscale): una riga per ogni nome
+di un luogo in un periodo, con nome, codice catastale (Belfiore), primo e
+ultimo giorno del periodo e sigla della provincia (EE per gli Stati esteri).
+È generata da scripts/make-municipalities a partire da tre fonti.
 
-I dati del pacchetto vengono da queste fonti (campo dataSource dei record):
-${sourceLines(true)}
+1. Archivio dei comuni dell'Anagrafe nazionale della popolazione residente
+   (ANPR), Ministero dell'Interno: data/anpr/ANPR_archivio_comuni.csv,
+   copiato senza modifiche da https://github.com/italia/anpr
+   (src/archivi/ANPR_archivio_comuni.csv). Licenza Creative Commons
+   Attribuzione 4.0 Internazionale (CC BY 4.0),
+   https://creativecommons.org/licenses/by/4.0/legalcode.it; testo in
+   data/anpr/LICENSE, autori in data/anpr/AUTHORS.
+${wrap(`Dall'archivio: ${nIt(counts.records)} record, di cui ${withoutCode} senza codice catastale ("ND") tralasciati; ogni nome italiano e ogni nome nella seconda lingua (tedesco, francese, sloveno) con i suoi periodi; i record consecutivi con lo stesso nome, codice e provincia sono uniti in una riga: ${nIt(counts.archiveLines)} righe di nomi italiani e ${nIt(counts.otherLines)} di nomi nella seconda lingua, più ${nIt(counts.speltLines)} righe dei nomi traslitterati dell'archivio che il programma non riconoscerebbe dal nome stesso (MUEHLWALD per MÜHLWALD); ${nIt(counts.codes)} codici (${nIt(counts.current)} comuni attuali).`, '   ')}
 
-Il pacchetto indica anche l'Agenzia delle Entrate
-(https://www.agenziaentrate.gov.it) tra le fonti dell'elenco dei comuni,
-licenza CC BY 4.0 (https://creativecommons.org/licenses/by/4.0/legalcode.it).
-I testi delle licenze sono nella cartella asset/ del pacchetto
-(MINISTERO_DELL_INTERNO.LICENSE, AGENZIA_DELLE_ENTRATE.LICENSE,
-ISTITUTO_NAZIONALE_DI_STATISTICA.LICENSE). Archivi originali: ANPR,
-https://www.anagrafenazionale.interno.it/ e https://github.com/italia/anpr;
-ISTAT, https://www.istat.it/.
+2. Pacchetto npm ${embedded} ${packageVersion(embedded)}
+   (https://www.npmjs.com/package/${embedded}),
+   di Marco Ricupero, licenza MIT; i suoi dati vengono dallo stesso archivio
+   ANPR (CC BY 4.0) e dall'ISTAT (CC BY 3.0,
+   https://creativecommons.org/licenses/by/3.0/it/).
+${wrap(`Dal pacchetto: i ${counts.states} Stati esteri (${counts.stateLines} righe: anche il nome senza la nota tra parentesi e ciascun lato della barra, per esempio MYANMAR e BIRMANIA) e i cambiamenti successivi all'ultimo record dell'archivio (${archiveEnd}): comuni istituiti ${createdList}; comuni cessati ${endedList}.`, '   ')}
 
-Per i comuni attuali che hanno un nome in comune con un altro luogo, la
-provincia tra parentesi viene anche dall'elenco del pacchetto npm
-codice-fiscale-js ${listVersion} (https://www.npmjs.com/package/codice-fiscale-js),
-di Luca Vandro, licenza CC BY-SA 4.0
-(https://creativecommons.org/licenses/by-sa/4.0/), con cui la tabella viene
-anche confrontata.
+3. Pacchetto npm codice-fiscale-js ${packageVersion('codice-fiscale-js')}
+   (https://www.npmjs.com/package/codice-fiscale-js), di Luca Vandro,
+   licenza CC BY-SA 4.0 (https://creativecommons.org/licenses/by-sa/4.0/).
+${wrap(`Dal suo elenco (${nIt(counts.listNames)} coppie nome-codice): ${nIt(fromList.present)} già presenti; aggiunti ${nIt(fromList.withPeriods.length)} nomi che le altre fonti non hanno, di un codice che conoscono: l'elenco non dà il periodo del nome, che viene trovato attraverso il suo codice (il codice valido alla data di nascita sotto un altro nome; scritto con il periodo 0000-01-01 0000-01-01, in cui non cade nessuna data di nascita); aggiunti senza date (validi a ogni data) ${nIt(fromList.withoutDays.length)} nomi di un codice che le altre fonti non conoscono; tralasciati ${fromList.otherProvince.length} nomi che le altre fonti danno a un altro codice e la cui provincia non è mai stata quella del codice dell'elenco (errori dell'elenco: ${otherProvinceList}) e ${fromList.otherName.length} nomi di un codice sconosciuto che le altre fonti danno a un altro codice (${otherNameList}).`, '   ')}
 
 Modifiche rispetto ai dati:
-- i nomi sono scritti in maiuscolo, nella forma normalizzata del programma:
-  vocale accentata come vocale e apostrofo, apostrofo raddoppiato, ogni
-  altro segno seguito da un apostrofo; â, ê, ô, ç, æ, ø come lettere
-  semplici;
-- nomi con caratteri corrotti nei dati (à scritta "Ã" seguita da un altro
-  carattere, o "Ã"/"Ă" da sola), corretti:
-${repaired}
-- le date sono giorni AAAA-MM-GG, 9999-12-31 per i luoghi ancora validi;
-- righe in più: accento scritto come apostrofo o tralasciato (FORLI'',
-  FORLI), trattino scritto come spazio, nome con la provincia tra parentesi
-  per un nome di due luoghi validi nello stesso periodo (EE per gli Stati
-  esteri; il nome da solo resta al codice catastale più basso fra i luoghi
-  attuali), nome dello Stato senza la nota tra parentesi, ciascun lato della
-  barra in un nome.
+${item('i nomi degli Stati esteri e dei comuni presi dal pacchetto npm sono scritti in maiuscolo; nomi con caratteri corrotti nel pacchetto, corretti: ' + repairs.join(', ') + ';')}
+${item(`un primo giorno anteriore al 1925-01-01 che è il primo del suo codice segna l'inizio dei record dell'archivio (l'unità, le annessioni fino al 1924), non l'istituzione del comune: è scritto 0000-01-01 (${nIt(sinceEver)} righe); così anche il primo giorno di ogni Stato estero, che i dati non danno in modo affidabile;`)}
+${item('l\'ultimo giorno del pacchetto npm è il giorno in cui inizia il luogo successivo: è scritto il giorno prima, come fa l\'archivio.')}
+Il programma confronta i nomi senza distinguere maiuscole e minuscole, con le
+lettere accentate come lettere semplici.
 
 ENGLISH
 
 risorsa.cf.txt is the table of Italian municipalities (current and former)
-and foreign states used by the 'f' command (tax code): name, cadastral
-(Belfiore) code, first and last day of validity. It is generated by
-scripts/make-municipalities from the npm package
-${embedded} ${embeddedVersion}
-(https://www.npmjs.com/package/${embedded}),
-by Marco Ricupero <marco.ricupero@gmail.com>, MIT licence
-(https://github.com/Marketto/belfiore-connector-embedded/blob/master/LICENSE).
+and foreign states used by the 'f' command (tax code): one line for each
+name of a place in a period, with the name, the cadastral (Belfiore) code,
+the first and last day of the period and the province's abbreviation (EE for
+foreign states). It is generated by scripts/make-municipalities from three
+sources.
 
-The package's data come from these sources (the records' dataSource field):
-${sourceLines(false)}
+1. The archive of municipalities of the national resident register (ANPR,
+   Anagrafe nazionale della popolazione residente), Italian Ministry of the
+   Interior (Ministero dell'Interno): data/anpr/ANPR_archivio_comuni.csv,
+   copied unchanged from https://github.com/italia/anpr
+   (src/archivi/ANPR_archivio_comuni.csv). Licence Creative Commons
+   Attribution 4.0 International (CC BY 4.0),
+   https://creativecommons.org/licenses/by/4.0/legalcode; text in
+   data/anpr/LICENSE, authors in data/anpr/AUTHORS.
+${wrap(`From the archive: ${n(counts.records)} records, of which ${withoutCode} without a cadastral code ("ND") are left out; every Italian name and every name in the second language (German, French, Slovene) with its periods; consecutive records of the same name, code and province are joined into one line: ${n(counts.archiveLines)} lines of Italian names and ${n(counts.otherLines)} of second-language names, and ${n(counts.speltLines)} lines of the archive's transliterated names that the program would not find as the name itself (MUEHLWALD for MÜHLWALD); ${n(counts.codes)} codes (${n(counts.current)} current municipalities).`, '   ')}
 
-The package also names the Agenzia delle Entrate
-(https://www.agenziaentrate.gov.it) among the sources of its list of
-municipalities, licence CC BY 4.0
-(https://creativecommons.org/licenses/by/4.0/legalcode.it). The licence
-texts are in the package's asset/ folder (MINISTERO_DELL_INTERNO.LICENSE,
-AGENZIA_DELLE_ENTRATE.LICENSE, ISTITUTO_NAZIONALE_DI_STATISTICA.LICENSE).
-Original archives: ANPR, https://www.anagrafenazionale.interno.it/ and
-https://github.com/italia/anpr; ISTAT, https://www.istat.it/.
+2. The npm package ${embedded} ${packageVersion(embedded)}
+   (https://www.npmjs.com/package/${embedded}),
+   by Marco Ricupero, MIT licence; its data come from the same ANPR archive
+   (CC BY 4.0) and from ISTAT (CC BY 3.0,
+   https://creativecommons.org/licenses/by/3.0/it/).
+${wrap(`From the package: the ${counts.states} foreign states (${counts.stateLines} lines: also the name without its note in brackets and each side of a slash, such as MYANMAR and BIRMANIA) and the changes after the archive's last record (${archiveEnd}): municipalities created ${createdList}; municipalities ended ${endedList}.`, '   ')}
 
-For current municipalities whose name another place shares, the province in
-brackets also comes from the list of the npm package codice-fiscale-js
-${listVersion} (https://www.npmjs.com/package/codice-fiscale-js), by Luca
-Vandro, licence CC BY-SA 4.0 (https://creativecommons.org/licenses/by-sa/4.0/),
-against which the table is also checked.
+3. The npm package codice-fiscale-js ${packageVersion('codice-fiscale-js')}
+   (https://www.npmjs.com/package/codice-fiscale-js), by Luca Vandro,
+   licence CC BY-SA 4.0 (https://creativecommons.org/licenses/by-sa/4.0/).
+${wrap(`From its list (${n(counts.listNames)} name-code pairs): ${n(fromList.present)} already there; added ${n(fromList.withPeriods.length)} names the other sources lack, of a code they know: the list gives no period for the name, which is found through its code (the code valid on the birth day under another name; written with the period 0000-01-01 0000-01-01, in which no birth day falls); added without days (valid on every day) ${n(fromList.withoutDays.length)} names of a code the other sources do not know; left out ${fromList.otherProvince.length} names that the other sources give to another code and whose province was never that of the list's code (errors of the list: ${otherProvinceList}) and ${fromList.otherName.length} names of an unknown code that the other sources give to another code (${otherNameList}).`, '   ')}
 
 Changes made to the data:
-- names are upper case, in the program's normalised form: an accented vowel
-  as the vowel and an apostrophe, an apostrophe doubled, any other sign
-  followed by an apostrophe; â, ê, ô, ç, æ, ø as plain letters;
-- names garbled in the data (à written as "Ã" and another character, or a
-  lone "Ã"/"Ă"), repaired:
-${repaired}
-- dates are days YYYY-MM-DD, 9999-12-31 for places still valid;
-- extra lines: the accent typed as an apostrophe or left out (FORLI'',
-  FORLI), a hyphen typed as a space, the name with its province in brackets
-  for a name of two places valid at the same time (EE for foreign states;
-  the plain name stays with the lower cadastral code among current places),
-  a state's name without its bracketed note, each side of a slash in a
-  name.
+${item('the names of foreign states and of the municipalities taken from the npm package are written in capitals; names garbled in the package, repaired: ' + repairs.join(', ') + ';')}
+${item(`a first day before 1925-01-01 that is the first of its code marks where the archive's records begin (the unification, the annexations up to 1924), not the creation of the municipality: it is written 0000-01-01 (${n(sinceEver)} lines); so is the first day of every foreign state, which the data do not give reliably;`)}
+${item("the npm package's last day is the day on which the next place begins: the day before is written, as in the archive.")}
+The program compares names regardless of case, with accented letters as
+plain letters.
 `;
 writeFileSync(sourcesPath, sources);
-
-// ---------------------------------------------------------------------------
-// The fixture of sampled people
-
-// xorshift32: a fixed seed gives the same sample on every run.
-let seed = 0x2f6b1a37;
-function random(n) {
-  seed ^= seed << 13;
-  seed >>>= 0;
-  seed ^= seed >>> 17;
-  seed ^= seed << 5;
-  seed >>>= 0;
-  return seed % n;
-}
-
-const SURNAMES = [
-  'Rossi', 'Russo', 'Ferrari', 'Esposito', 'Bianchi', 'Romano', 'Colombo', 'Ricci', 'Marino',
-  'Greco', 'Bruno', 'Gallo', 'Conti', 'De Luca', 'Mancini', 'Costa', 'Giordano', 'Rizzo',
-  'Lombardi', 'Moretti', "D'Angelo", "Dell'Orto", 'Bò', 'Lo Russo', 'Di Stefano', 'La Rosa',
-  "D'Amico", 'Fo', 'Oe', 'Sanna', 'Pellegrini', 'Caruso', 'Fontana', 'Barbieri', 'Mazzà',
-  'Santoro', 'Marchetti', 'De Sanctis', 'Cossù', 'Zanetti', 'Ferrò', 'Palù', "Dall'Ara",
-];
-const MALE = [
-  'Marco', 'Giuseppe', 'Nicolò', 'Francesco', 'Luca', 'Andrea', 'Giovanni', 'Pietro',
-  'Salvatore', 'Gianfranco', 'Ugo', 'Elia', 'Mattia', 'Niccolò', 'Gian Luca', 'Pio',
-  'Tommaso', 'Raffaele', 'Emanuele', 'Alessandro',
-];
-const FEMALE = [
-  'Maria', 'Giulia', 'Chiara', 'Beatrice', 'Anna', 'Francesca', 'Ida', 'Zoè', 'Noemi',
-  'Maria Grazia', 'Lucia', 'Ilaria', 'Rosalba', 'Aurora', 'Agnese', 'Eva', 'Bianca',
-  'Annamaria', 'Elisabetta', 'Iolanda',
-];
-
-const FIRST_BIRTH = '1900-01-01'; // codice-fiscale-utils encodes years from 1900
-const LAST_BIRTH = '2024-12-31';
-const MAX_NAME = 30;
-const pad = (n) => String(n).padStart(2, '0');
-
-// A name the program reads as the data writes it: letters, spaces,
-// apostrophes, hyphens, slashes, brackets and the accents it knows.
-const typable = (name) => normaliseTyped(name) === normalise(name) && normalise(name).length <= MAX_NAME;
-
-// A birth day inside [from, to] on which the typed name gives only `code`.
-function sampleDay(place, key) {
-  const from = place.first > FIRST_BIRTH ? place.first : FIRST_BIRTH;
-  const to = place.last < LAST_BIRTH ? place.last : LAST_BIRTH;
-  if (from > to) return null;
-  const low = Number(from.slice(0, 4));
-  const high = Number(to.slice(0, 4));
-  for (let attempt = 0; attempt < 40; ++attempt) {
-    const year = low + random(high - low + 1);
-    const day = `${year}-${pad(1 + random(12))}-${pad(1 + random(28))}`;
-    if (day < from || day > to) continue;
-    const valid = validOn(key, day);
-    if (valid.length > 0 && valid.every((l) => l.code === place.code) && lookUp(key, day).code === place.code) {
-      return day;
-    }
-  }
-  return null;
-}
-
-const utils = new CodiceFiscaleUtils(belfiore);
-const rows = [];
-const usedPlaces = new Set();
-
-async function addRow(place, day, kind) {
-  const male = random(2) === 0;
-  const surname = SURNAMES[random(SURNAMES.length)];
-  const firstName = male ? MALE[random(MALE.length)] : FEMALE[random(FEMALE.length)];
-  const [year, month, date] = day.split('-').map(Number);
-  const code = await utils.parser.encodeCf({
-    lastName: surname,
-    firstName,
-    year,
-    month: month - 1, // counted from 0
-    day: date,
-    gender: male ? 'M' : 'F',
-    place: place.code,
-  });
-  if (!code || !/^[A-Z]{6}\d\d[A-Z]\d\d[A-Z]\d{3}[A-Z]$/.test(code)) {
-    console.error(`fixture: no code for ${place.code} on ${day} (${code})`);
-    return false;
-  }
-  rows.push([surname, firstName, pad(date), pad(month), String(year), male ? 'M' : 'F', place.name, code, kind]);
-  usedPlaces.add(place);
-  return true;
-}
-
-// Takes up to `wanted` places of the list, in a shuffled order.
-async function sample(list, wanted, kind) {
-  const pool = [...list];
-  let taken = 0;
-  while (taken < wanted && pool.length > 0) {
-    const place = pool.splice(random(pool.length), 1)[0];
-    const key = normalise(place.name);
-    if (usedPlaces.has(place) || sharedKeys.has(key) || !typable(place.name)) continue;
-    const day = sampleDay(place, key);
-    if (day && (await addRow(place, day, kind))) ++taken;
-  }
-  return taken;
-}
-
-// Names held by different places at different times: a row on each side,
-// each on a day when the name gave only that place.
-const renamedNames = [];
-for (const [key, list] of ownByKey) {
-  if (sharedKeys.has(key) || new Set(list.map((p) => p.code)).size < 2 || !typable(list[0].name)) continue;
-  renamedNames.push([key, [...list].sort((a, b) => (a.first < b.first ? -1 : a.first > b.first ? 1 : 0))]);
-}
-let renamedRows = 0;
-const namePool = [...renamedNames];
-while (renamedRows < 40 && namePool.length > 0) {
-  const [key, list] = namePool.splice(random(namePool.length), 1)[0];
-  let pair = null;
-  for (let i = 0; i < list.length && !pair; ++i) {
-    for (let j = i + 1; j < list.length && !pair; ++j) {
-      if (list[i].code === list[j].code) continue;
-      const days = [sampleDay(list[i], key), sampleDay(list[j], key)];
-      if (days[0] && days[1]) pair = [[list[i], days[0]], [list[j], days[1]]];
-    }
-  }
-  if (!pair) continue;
-  if ((await addRow(...pair[0], 'renamed')) && (await addRow(...pair[1], 'renamed'))) renamedRows += 2;
-}
-
-const formerStates = places.filter((p) => p.foreign && !p.current);
-const formerStateRows = await sample(formerStates, formerStates.length, 'foreign');
-const counts = {
-  current: await sample(places.filter((p) => !p.foreign && p.current), 120, 'current'),
-  foreign: formerStateRows
-    + (await sample(places.filter((p) => p.foreign && p.current), 60 - formerStateRows, 'foreign')),
-  former: await sample(places.filter((p) => !p.foreign && !p.current), 80, 'former'),
-  renamed: renamedRows,
-};
-
-// Every row checked as the program would read it.
-for (const row of rows) {
-  const key = normaliseTyped(row[6]);
-  const found = lookUp(key, `${row[4]}-${row[3]}-${row[2]}`);
-  const place = places.find((p) => p.name === row[6] && row[7].slice(11, 15) === p.code);
-  if (!found || !place || found.code !== place.code) throw new Error(`fixture row not found as typed: ${row.join(' ')}`);
-}
-
-const kindOrder = ['current', 'foreign', 'former', 'renamed'];
-rows.sort((a, b) => kindOrder.indexOf(a[8]) - kindOrder.indexOf(b[8]));
-const header = `# People with their tax codes (base form, no omocodia) from scripts/make-municipalities: places sampled with a fixed seed from ${embedded} ${embeddedVersion}, born on a day the typed place was valid, codes computed by @marketto/codice-fiscale-utils ${packageVersion('@marketto/codice-fiscale-utils')}; columns SURNAME FIRST_NAME DD MM YYYY SEX PLACE CODE KIND.`;
-writeFileSync(fixturePath, `${header}\n${rows.map((r) => r.join('\t')).join('\n')}\n`);
-console.error(`make-municipalities: fixture rows ${rows.length} (${Object.entries(counts).map(([k, n]) => `${k} ${n}`).join(', ')}), ${renamedNames.length} names held by two places`);
+console.error(`make-municipalities: ${table.length} lines`);

@@ -28,6 +28,11 @@ constexpr std::string_view kSexPrompt = "Sesso (M/F): ";
 constexpr std::string_view kBadSex = "ERRORE: Inserire solo il carattere 'M' o 'F'.\n";
 constexpr std::string_view kMunicipalityPrompt = "Comune di nascita: ";
 constexpr std::string_view kMunicipalityNotFound = "ERRORE: Comune non trovato.\n";
+constexpr std::string_view kSharedName = "ERRORE: Più comuni hanno questo nome: ";
+constexpr std::string_view kSharedNameHint =
+    ".\nScrivi il nome seguito dalla sigla della provincia tra parentesi.\n";
+constexpr std::string_view kNotYetError = "ERRORE: ";
+constexpr std::string_view kDidNotExist = " non esisteva alla data di nascita.\n";
 constexpr std::string_view kResultLabel = "Codice fiscale: ";
 
 constexpr std::string_view kMunicipalityFile = "risorsa.cf.txt";
@@ -149,8 +154,9 @@ MunicipalityCode askMunicipality(Console& console, const MunicipalityTable& tabl
   for (;;) {
     console.endLine();
     console.write(kMunicipalityPrompt);
-    if (const auto code = municipalityOf(table, console.readLine(), born)) return *code;
-    console.write(kMunicipalityNotFound);
+    const MunicipalityLookup place = municipalityOf(table, console.readLine(), born);
+    if (place.outcome == MunicipalityLookup::Outcome::Found) return place.code;
+    console.write(birthplaceError(place));
   }
 }
 
@@ -173,28 +179,50 @@ std::optional<Sex> sexFromAnswer(std::string_view answer) {
   return std::nullopt;
 }
 
-std::optional<MunicipalityCode> municipalityOf(const MunicipalityTable& table, std::string_view typed,
-                                               CalendarDay born) {
+MunicipalityLookup municipalityOf(const MunicipalityTable& table, std::string_view typed,
+                                  CalendarDay born) {
   const std::string_view name = trimmed(typed);
   // The cadastral code itself: a letter and three digits.
   const auto digit = [](char c) { return c >= '0' && c <= '9'; };
   if (name.size() == 4 && std::isalpha(static_cast<unsigned char>(name[0])) && digit(name[1]) &&
       digit(name[2]) && digit(name[3])) {
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    return findCode(table, {letter, std::stoi(std::string(name.substr(1)))});
-  }
-  // The typographic apostrophe and the backtick stand for the apostrophe.
-  static constexpr std::string_view kRightQuote = "\xE2\x80\x99";
-  std::string plain;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (name.substr(i, kRightQuote.size()) == kRightQuote) {
-      plain += '\'';
-      i += kRightQuote.size() - 1;
-    } else {
-      plain += name[i] == '`' ? '\'' : name[i];
+    MunicipalityLookup lookup;
+    if (const auto code = findCode(table, {letter, std::stoi(std::string(name.substr(1)))})) {
+      lookup.outcome = MunicipalityLookup::Outcome::Found;
+      lookup.code = *code;
     }
+    return lookup;
   }
-  return findMunicipality(table, normalizeName(plain), born);
+  return findMunicipality(table, normalizeName(name), born);
+}
+
+std::string birthplaceError(const MunicipalityLookup& place) {
+  using Outcome = MunicipalityLookup::Outcome;
+  switch (place.outcome) {
+    case Outcome::Ambiguous: {
+      std::string message(kSharedName);
+      for (std::size_t i = 0; i < place.choices.size(); ++i) {
+        if (i > 0) message += ", ";
+        message += place.choices[i].name;
+        message += " (";
+        message += place.choices[i].province;
+        message += ")";
+      }
+      return message += kSharedNameHint;
+    }
+    case Outcome::DidNotExist:
+      return std::string(kNotYetError) + std::string(place.place.name) + std::string(kDidNotExist);
+    case Outcome::Found:
+    case Outcome::NotFound:
+      break;
+  }
+  return std::string(kMunicipalityNotFound);
+}
+
+char monthLetter(int month) {
+  assert(month >= 1 && month <= kLastMonth);
+  return kMonthLetters[static_cast<std::size_t>(month - 1)];
 }
 
 std::string surnameLetters(std::string_view typedSurname) {
@@ -217,7 +245,7 @@ std::string buildTaxCode(std::string_view surname, std::string_view firstName, i
   assert(municipality.number >= 0 && municipality.number <= 999 && "the loader checks codes");
   std::string code = surnameLetters(surname) + firstNameLetters(firstName);
   appendTwoDigits(code, year % 100);
-  code += kMonthLetters[static_cast<std::size_t>(month - 1)];
+  code += monthLetter(month);
   if (sex == Sex::Female) {
     code += std::to_string(day + kFemaleDayOffset);
   } else {

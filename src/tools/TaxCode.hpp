@@ -15,11 +15,19 @@ enum class Sex { Male, Female };
 /// F, f or "femmina" female, with blanks around ignored; anything else none.
 std::optional<Sex> sexFromAnswer(std::string_view answer);
 
-/// The code of a birthplace as typed, for someone born on `born`: the name
-/// (blanks around it ignored, ’ and ` read as apostrophes) or its
-/// four-character cadastral code in any case.
-std::optional<MunicipalityCode> municipalityOf(const MunicipalityTable& table, std::string_view typed,
-                                               CalendarDay born);
+/// The birthplace as typed, for someone born on `born`: its name (blanks
+/// around it ignored; see normalizeName and findMunicipality), or its
+/// four-character cadastral code in any case (found on any day).
+MunicipalityLookup municipalityOf(const MunicipalityTable& table, std::string_view typed,
+                                  CalendarDay born);
+
+/// What the birthplace question says when the answer gives no code: "not
+/// found", the choices of a name of several places, or the place that did
+/// not exist on the birth day; each message ends with a line end.
+std::string birthplaceError(const MunicipalityLookup& place);
+
+/// The letter of a month 1..12 in the tax code.
+char monthLetter(int month);
 
 /// Positions 1-3 of the tax code: the surname's consonants, then its vowels,
 /// then X, three in all.

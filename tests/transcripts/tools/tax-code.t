@@ -100,7 +100,7 @@ Codice fiscale: DLCNMR00T71M261M
 <PROMPT>
 === Records with days of validity: someone born in MACCAGNO before the merger gets its code, after it the new one; the cadastral code itself and the typographic apostrophe are accepted.
 --- given risorsa.cf.txt
-MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-04
+MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-03
 MACCAGNO<TAB>M339<TAB>2014-02-04<TAB>9999-12-31
 SANT''AGATA<TAB>I199
 --- dialogue
@@ -187,6 +187,41 @@ Comune di nascita: {Sant’Agata}
 
 
 Codice fiscale: BNCLCU14B04I199B
+
+<PROMPT>
+=== A place that did not exist on the birth day is named and the question comes again; a name of two places valid on that day lists them by province and asks again, and the name with its province gives the place.
+--- given risorsa.cf.txt
+TIONE<TAB>L174<TAB>1861-03-17<TAB>1928-01-01<TAB>TN
+TIONE<TAB>L173<TAB>1861-03-17<TAB>9999-12-31<TAB>AQ
+VALSAMOGGIA<TAB>M320<TAB>2014-01-01<TAB>9999-12-31<TAB>BO
+--- dialogue
+<PROMPT>{f}
+
+Cognome: {Rossi}
+
+Nome: {Mario}
+
+Inserire la data di nascita nel formato: gg/mm/aaaa
+
+Giorno di nascita(gg): {1}
+
+Mese di nascita (mm): {1}
+
+Anno di nascita (aaaa): {1920}
+
+Sesso (M/F): {M}
+
+Comune di nascita: {Valsamoggia}
+ERRORE: VALSAMOGGIA non esisteva alla data di nascita.
+
+Comune di nascita: {Tione}
+ERRORE: Più comuni hanno questo nome: TIONE (AQ), TIONE (TN).
+Scrivi il nome seguito dalla sigla della provincia tra parentesi.
+
+Comune di nascita: {tione (tn)}
+
+
+Codice fiscale: RSSMRA20A01L174N
 
 <PROMPT>
 === No municipality file here and none installed: the message, and no question is asked.
