@@ -49,11 +49,12 @@ PangoLayout* TextEngine::layout(const char* family, double size, std::string_vie
   return layout;
 }
 
-void TextEngine::layoutSize(PangoLayout* layout, double& width, double& height) {
+void TextEngine::layoutSize(PangoLayout* layout, double& width, double& height, double& baseline) {
   PangoRectangle logical{};
   pango_layout_get_extents(layout, nullptr, &logical);
   width = static_cast<double>(logical.width) / PANGO_SCALE;
   height = static_cast<double>(logical.height) / PANGO_SCALE;
+  baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
 }
 
 TextEngine& textEngine() {

@@ -163,7 +163,8 @@ double bottom(const Box& box) { return box.y + box.height; }
 // The number in its name, its box on the page in pixels, its lines joined by blanks.
 struct Shape { std::size_t number; Box box; bool upward; std::string text; };
 
-// The text shapes of a slide whose names begin with `prefix`.
+// The texts of a slide whose names begin with `prefix`: the shapes of their lines, one after
+// the other, taken together.
 std::vector<Shape> shapes(const std::string& slide, const std::string& prefix) {
   std::vector<Shape> found;
   const std::string name = "name=\"" + prefix;
@@ -175,9 +176,18 @@ std::vector<Shape> shapes(const std::string& slide, const std::string& prefix) {
     Shape shape{std::stoul(xml.substr(name.size())), {x, y, w, h}, xml.find("rot=\"16200000\"") != xml.npos, ""};
     if (shape.upward) shape.box = {x + (w - h) / 2, y + (h - w) / 2, h, w};  // turned about its centre
     shape.box = {shape.box.x / 12700, shape.box.y / 12700, shape.box.width / 12700, shape.box.height / 12700};
-    for (auto t = xml.find("<a:t>"); t != std::string::npos; t = xml.find("<a:t>", t + 1))
-      shape.text.append(shape.text.empty() ? "" : " ").append(xml, t + 5, xml.find("</a:t>", t) - t - 5);
-    found.push_back(shape);
+    const auto t = xml.find("<a:t>");
+    shape.text = xml.substr(t + 5, xml.find("</a:t>", t) - t - 5);
+    if (found.empty() || found.back().number != shape.number) {
+      found.push_back(shape);
+      continue;
+    }
+    Shape& text = found.back();  // a further line
+    const Box& a = text.box;
+    const Box& b = shape.box;
+    const double left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    text.box = {left, top, std::max(right(a), right(b)) - left, std::max(bottom(a), bottom(b)) - top};
+    text.text += " " + shape.text;
   }
   return found;
 }
