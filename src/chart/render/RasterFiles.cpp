@@ -60,9 +60,14 @@ void writePngBytes(png_structp png, png_bytep data, png_size_t size) {
 
 void flushNothing(png_structp) {}
 
+// Errors end the encoding without a word: the program reports a chart that
+// could not be saved.
+[[noreturn]] void jumpOnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void ignorePngWarning(png_structp, png_const_charp) {}
+
 bool encodePng(OutputFile& file, const unsigned char* data, int width, int height, int stride,
                unsigned char* rgb) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpOnPngError, ignorePngWarning);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
   if (info == nullptr || setjmp(png_jmpbuf(png)) != 0) {
