@@ -4,7 +4,7 @@
 // modules loaded only when the first chart is made, so that the program
 // starts without mapping their libraries: the drawing module (cairo, pango,
 // fontconfig, libjpeg, libpng) measures text and writes PNG, JPEG and PDF;
-// the presentation module (libzip, fontconfig) writes PPTX. Only plain C
+// the presentation module (zlib, fontconfig) writes PPTX. Only plain C
 // types cross this boundary: each side may carry its own copy of the C++
 // runtime.
 

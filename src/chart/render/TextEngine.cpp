@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "chart/render/FontMatch.hpp"
+#include "chart/shared/FontMatch.hpp"
 
 namespace tavrik::chart::render {
 
@@ -34,7 +34,7 @@ TextEngine::~TextEngine() {
 }
 
 PangoLayout* TextEngine::layout(const char* family, double size, std::string_view text) {
-  const std::string& matched = matchFontFamily(family);
+  const std::string& matched = shared::matchFontFamily(family);
   PangoLayout*& layout = layouts_[{matched, size}];
   if (layout == nullptr) {
     layout = pango_layout_new(context_);
