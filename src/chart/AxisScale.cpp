@@ -53,7 +53,9 @@ std::vector<double> multiples(double low, double high, double step) {
 bool spacedApart(const AxisScale& scale, double length, double minSpacing) {
   for (std::size_t i = 1; i < scale.ticks.size(); ++i) {
     const double gap = (scale.position(scale.ticks[i]) - scale.position(scale.ticks[i - 1])) * length;
-    if (!(gap >= minSpacing)) return false;
+    // A relative tolerance: the multiples of a step such as 0.1 are not
+    // exactly evenly spaced.
+    if (!(gap >= minSpacing * (1 - 1e-9))) return false;
   }
   return true;
 }

@@ -47,6 +47,13 @@ void expectPng(const std::string& path, const ChartModel& chart, int tolerance,
   }
   expectAt(chart.width - 10, chart.height / 2, 0x0A9FA6);  // the background
   expectAt(0, chart.height / 2, 0xEEAD00);                 // and its edge
+  RendererMeasurer measurer;  // the y axis, a pixel wide and black, as the layout placed it
+  for (const DisplayItem& item : layoutChart(chart, measurer).items) {
+    const auto* axis = std::get_if<LineItem>(&item);
+    if (axis == nullptr || axis->name != "Asse y") continue;
+    expectAt(axis->x1, (axis->y1 + axis->y2) / 2, 0x000000);
+    expectAt(axis->x1 + 1, (axis->y1 + axis->y2) / 2, 0x0A9FA6);
+  }
   cairo_surface_destroy(png);
 }
 
