@@ -217,6 +217,11 @@ TEST_F(ChartFiles, CrowdedLabelsAndLegendsKeepInsideApartAndWholeOrSayWhereTheyA
     const auto whole = [&](const Shape& shape) { return shape.text == request.labels[shape.number - 1]; };
     const auto labels = shapes(slide, "Etichetta ");
     ASSERT_GE(labels.size(), 10u);
+    const std::size_t step = labels[1].number - labels[0].number;  // every bar, or every 2nd, 5th, 10th...
+    std::size_t power = 1;
+    while (step % (power * 10) == 0) power *= 10;
+    EXPECT_TRUE(labels[0].number == 1 && (step == power || step == 2 * power || step == 5 * power)) << step;
+    for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_EQ(labels[i].number - labels[i - 1].number, step);
     for (std::size_t i = 0; i < labels.size(); ++i) {
       const Box& box = labels[i].box;
       const bool cutUpward = labels[i].upward && labels[i].text.ends_with("\u2026");

@@ -151,6 +151,9 @@ bool apart(const Box& a, const Box& b) {
 // Two lines at the widest, at 6 pixels a byte.
 constexpr const char* kTitle = "Vendite dell'anno duemilaventisei per mese, in euro, di tutti i negozi della "
                                     "catena, al netto di resi, sconti e imposte";
+// Two lines under the plot, at 4 pixels a byte.
+constexpr const char* kXTitle = "Mese dell'anno, dal primo giorno all'ultimo, come risulta dalle fatture emesse e "
+                                "registrate nel libro giornale della contabilita";
 
 // Every value set, with a legend and without: what a reader of the chart relies on.
 TEST(ChartLayout, AxesBarsAndTextsHoldForEveryValueSet) {
@@ -160,7 +163,7 @@ TEST(ChartLayout, AxesBarsAndTextsHoldForEveryValueSet) {
     for (const WithLegend legend : {WithLegend::Yes, WithLegend::No}) {
       SCOPED_TRACE(testing::Message() << values.front() << " (" << values.size() << "), legend "
                                       << (legend == WithLegend::Yes));
-      ChartRequest request{kTitle, "Mese", "Euro", values, {}, legend};
+      ChartRequest request{kTitle, kXTitle, "Euro", values, {}, legend};
       for (std::size_t i = 0; i < values.size(); ++i)
         request.labels.push_back(i == 1 ? std::string("mese uno, un nome lungo da andare a capo")
                                         : std::to_string(i));
@@ -247,7 +250,9 @@ TEST(ChartLayout, AxesBarsAndTextsHoldForEveryValueSet) {
         const double title = runBox(byName["Titolo asse y"][0]).x;
         EXPECT_TRUE(title >= 2 && title < 3) << title;
       }
-      EXPECT_TRUE(texts["Titolo"] == kTitle && texts["Titolo asse x"] == "Mese" && texts["Titolo asse y"] == "Euro");
+      EXPECT_TRUE(texts["Titolo"] == kTitle && texts["Titolo asse x"] == kXTitle && texts["Titolo asse y"] == "Euro");
+      const auto& xTitle = byName["Titolo asse x"];  // at the foot, 3 pixels up
+      EXPECT_TRUE(xTitle.size() == 2 && bottom(runBox(xTitle.back())) == picture.height - 3);
     }
   }
 }
