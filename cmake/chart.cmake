@@ -1,20 +1,21 @@
 # Charts: Debian's cairo and pango (PNG, PDF), libjpeg-turbo (JPEG), libpng,
-# libzip (PPTX) and fontconfig.
+# zlib (PPTX) and fontconfig.
 #
 # Linked into the program, those libraries (about forty shared objects with
 # glib, harfbuzz and X11's client libraries behind them) made every start
 # about 20 ms slower. So the renderers are modules that the program loads
 # with dlopen when the first chart is made, and tavrik-chart itself links
 # none of them: tavrik-chart-render.so (cairo, pango, libjpeg, libpng,
-# fontconfig) draws and measures text, tavrik-chart-pptx.so (libzip,
-# fontconfig) writes presentations, so that a PNG does not pay for libzip's
-# compression and cryptography libraries. The modules are built next to the
+# fontconfig) draws and measures text, tavrik-chart-pptx.so (zlib,
+# fontconfig) writes presentations, so that a presentation does not load
+# cairo and pango. What both modules need of the system (font families,
+# writing a whole file) is in src/chart/shared/. The modules are built next to the
 # program and installed in lib/tavrik-terminal/ beside its bin/; the program
 # looks for them in both places, relative to its own binary, and nowhere
 # else.
 # The modules' own sources are not part of the program.
 get_target_property(chart_sources tavrik-chart SOURCES)
-list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx|gdi)/")
+list(FILTER chart_sources EXCLUDE REGEX "/src/chart/(render|pptx|gdi|shared)/")
 set_property(TARGET tavrik-chart PROPERTY SOURCES ${chart_sources})
 
 # On Windows the modules are DLLs drawn with Windows' own graphics: GDI+
@@ -30,13 +31,13 @@ if(WIN32)
   endfunction()
   file(GLOB chart_gdi_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/gdi/*.cpp)
   file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
-  list(FILTER chart_pptx_sources EXCLUDE REGEX "/PptxWriter\\.cpp$")
-  # Both DLLs convert text between UTF-8 and UTF-16 as the program does.
-  set(chart_utf16 ${CMAKE_SOURCE_DIR}/src/platform/windows/Utf16.cpp)
-  tavrik_chart_dll(tavrik-chart-render ${chart_gdi_sources} ${chart_utf16})
+  # Both DLLs convert text between UTF-8 and UTF-16 as the program does, and
+  # share the fonts and the file writing.
+  set(chart_shared ${CMAKE_SOURCE_DIR}/src/platform/windows/Utf16.cpp
+    ${CMAKE_SOURCE_DIR}/src/chart/shared/WindowsFonts.cpp ${CMAKE_SOURCE_DIR}/src/chart/shared/WholeFileWindows.cpp)
+  tavrik_chart_dll(tavrik-chart-render ${chart_gdi_sources} ${chart_shared})
   target_link_libraries(tavrik-chart-render PRIVATE gdiplus gdi32 ole32 z)
-  tavrik_chart_dll(tavrik-chart-pptx ${chart_pptx_sources} ${chart_utf16}
-    ${CMAKE_SOURCE_DIR}/src/chart/gdi/WindowsFonts.cpp ${CMAKE_SOURCE_DIR}/src/chart/gdi/OutputFile.cpp)
+  tavrik_chart_dll(tavrik-chart-pptx ${chart_pptx_sources} ${chart_shared})
   target_link_libraries(tavrik-chart-pptx PRIVATE z gdi32)
   target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR=".")
   # The chart tests load the DLLs beside them (defined after this file).
@@ -51,7 +52,7 @@ if(WIN32)
 endif()
 pkg_check_modules(CHART_DRAWING REQUIRED IMPORTED_TARGET
   cairo cairo-pdf pangocairo pango fontconfig libjpeg libpng)
-pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET libzip fontconfig)
+pkg_check_modules(CHART_PPTX REQUIRED IMPORTED_TARGET zlib fontconfig)
 
 function(tavrik_chart_module target libraries)
   add_library(${target} MODULE ${ARGN})
@@ -78,10 +79,10 @@ endfunction()
 
 file(GLOB chart_drawing_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/render/*.cpp)
 file(GLOB chart_pptx_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/chart/pptx/*.cpp)
-list(FILTER chart_pptx_sources EXCLUDE REGEX "/ZipContainer\\.cpp$")
-tavrik_chart_module(tavrik-chart-render PkgConfig::CHART_DRAWING ${chart_drawing_sources})
+set(chart_fonts ${CMAKE_SOURCE_DIR}/src/chart/shared/FontMatch.cpp)
+tavrik_chart_module(tavrik-chart-render PkgConfig::CHART_DRAWING ${chart_drawing_sources} ${chart_fonts})
 tavrik_chart_module(tavrik-chart-pptx PkgConfig::CHART_PPTX
-  ${chart_pptx_sources} ${CMAKE_SOURCE_DIR}/src/chart/render/FontMatch.cpp)
+  ${chart_pptx_sources} ${chart_fonts} ${CMAKE_SOURCE_DIR}/src/chart/shared/WholeFilePosix.cpp)
 
 target_compile_definitions(tavrik-chart PRIVATE TAVRIK_MODULE_RELDIR="${TAVRIK_MODULE_RELDIR}")
 target_link_libraries(tavrik-chart PUBLIC ${CMAKE_DL_LIBS})
@@ -96,7 +97,7 @@ function(tavrik_chart_module_users)
   add_dependencies(tavrik tavrik-chart-render tavrik-chart-pptx)
   if(TARGET unit-chart)
     add_dependencies(unit-chart tavrik-chart-render tavrik-chart-pptx)
-    target_link_libraries(unit-chart PRIVATE PkgConfig::CHART_DRAWING PkgConfig::CHART_PPTX)
+    target_link_libraries(unit-chart PRIVATE PkgConfig::CHART_DRAWING)
   endif()
 endfunction()
 cmake_language(DEFER CALL tavrik_chart_module_users)

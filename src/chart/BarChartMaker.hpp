@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/ChartModel.hpp"
-#include "chart/ChartPlatform.hpp"
+#include "platform/Files.hpp"
 #include "shell/Context.hpp"
 
 namespace tavrik::chart {
@@ -49,6 +49,10 @@ std::vector<Colour> barColours(std::uint32_t seed, std::size_t count);
 
 /// "grafico_" + the 12-character code of the seed + the extension.
 std::string chartFileName(std::uint32_t seed, std::string_view extension);
+
+/// What happened when a finished chart file was offered a name: the
+/// platform's own answer.
+using NameClaim = files::PendingFile::Claim;
 
 /// The first name, from the seed on (seed, seed + 1, ...), that `claim`
 /// takes; nullopt when a claim fails.

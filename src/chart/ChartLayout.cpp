@@ -25,6 +25,7 @@ constexpr double kLegendEntryGap = 3;
 constexpr std::size_t kMaxTitleLines = 3;
 constexpr std::size_t kMaxEntryLines = 3;  // of a legend entry in a single column
 constexpr double kEdgeMargin = 3;          // below the x axis title
+constexpr double kLeftMargin = 2;          // left of the y axis title
 constexpr double kLabelGap = 2;            // between two labels side by side
 constexpr double kLabelTitleGap = 2;       // between the labels and the x axis title
 constexpr double kMostLabelShare = 0.25;   // of the chart's height the labels may take
@@ -33,6 +34,23 @@ constexpr double kLegendPlotGap = 10;  // between the plot area and a legend of 
 constexpr double kLeastEntryText = 6;  // key sizes: the narrowest text of a legend column
 // The legend's last line when not every entry has room, before their number.
 constexpr std::string_view kMoreEntries = "\xE2\x80\xA6 e altri ";
+
+// How the lines of a text sit in its box, across.
+enum class Align { Left, Centre, Right };
+
+// A text broken into lines, to be placed in a box: the lines stacked and
+// centred in it, each placed across it by the alignment. An upward text
+// reads from the bottom of its box to the top, its first line at the left.
+struct TextBlock {
+  Box box;
+  std::vector<std::string> lines;
+  Font font;
+  Colour colour = kDefaultTextColour;
+  double lineHeight = 0;
+  Align align = Align::Left;
+  bool upward = false;
+  std::string name;
+};
 
 // The centre of the pixel row or column a one-pixel line at `at` falls in.
 double pixelCentre(double at) { return std::floor(at) + 0.5; }
@@ -71,9 +89,21 @@ class Layout {
 
   DisplayList run() {
     planXAxisTitle();
-    const LabelPlan labels = planLabels();
+    LabelPlan labels;
+    AxisScale scale;
+    // The plot area moves right when the tick texts and the y axis title
+    // need more room at its left; the labels are then planned again for
+    // its new width, and the scale for its new height.
+    for (int round = 0;; ++round) {
+      plot_.height = chart_.plot.height;
+      labels = planLabels();
+      scale = valueScale();
+      const auto left = static_cast<int>(std::ceil(leftNeeded(scale)));
+      if (left <= plot_.x || round == 2) break;
+      plot_.width = std::max(1, plot_.width - (left - plot_.x));
+      plot_.x = left;
+    }
     addBackground();
-    const AxisScale scale = valueScale();
     addGrid(scale);
     addBars(scale);
     addAxes(scale);
@@ -100,17 +130,66 @@ class Layout {
       low = std::min(low, bar.value);
       high = std::max(high, bar.value);
     }
-    const int intervals = static_cast<int>(plot_.height / kMinTickSpacing);
-    return scaleAxis(low, high, std::max(intervals, 1));
+    return scaleAxis(low, high, plot_.height, kMinTickSpacing);
   }
 
-  // Pixel row of a value; values outside the scale stay on the plot's edge.
+  // Pixel row of a value; the scale takes in every value.
   double rowOf(double value, const AxisScale& scale) const {
-    double ratio = (value - scale.low) / (scale.high - scale.low);
-    if (!std::isfinite(ratio))
-      ratio = (value / 2 - scale.low / 2) / (scale.high / 2 - scale.low / 2);
-    if (std::isnan(ratio)) ratio = 0;
-    return plotBottom() - std::clamp(ratio, 0.0, 1.0) * plot_.height;
+    return plotBottom() - scale.position(value) * plot_.height;
+  }
+
+  const Font& tickFont() const { return tickFont_; }
+
+  // The y axis title's lines and their height, for the plot's height.
+  std::vector<std::string> yTitleLines() {
+    const std::string text = drawableText(chart_.yAxisTitle.text);
+    if (text.empty()) return {};
+    return wrap(text, chart_.yAxisTitle.font, plot_.height, 2);
+  }
+
+  // The least left edge of the plot area that leaves room, from the left
+  // edge of the picture on, for the y axis title, its gap, the widest tick
+  // text, its gap, the tick marks and the axis.
+  double leftNeeded(const AxisScale& scale) {
+    double widest = 0;
+    for (const double tick : scale.ticks) widest = std::max(widest, measure(formatTick(tick), tickFont()).width);
+    const auto lines = yTitleLines();
+    const double title = lines.empty() ? 0
+                                       : measure("", chart_.yAxisTitle.font).lineHeight * double(lines.size()) +
+                                             kAxisTitleGap;
+    return kLeftMargin + title + widest + kTickLabelGap + kTickLength + 1;
+  }
+
+  // Each line of the block as a run of its own, placed in the box.
+  void addText(const TextBlock& block) {
+    const Box& box = block.box;
+    const double along = block.upward ? box.height : box.width;
+    const double across = block.upward ? box.width : box.height;
+    double lineTop = (across - block.lineHeight * double(block.lines.size())) / 2;
+    for (const std::string& line : block.lines) {
+      const TextSize size = measure(line, block.font);
+      double start = 0;
+      if (block.align == Align::Centre) start = (along - size.width) / 2;
+      if (block.align == Align::Right) start = along - size.width;
+      TextRun run;
+      if (block.upward) {
+        run.x = box.x + lineTop + size.ascent;
+        run.y = box.y + box.height - start;
+      } else {
+        run.x = box.x + start;
+        run.y = box.y + lineTop + size.ascent;
+      }
+      run.width = size.width;
+      run.ascent = size.ascent;
+      run.lineHeight = block.lineHeight;
+      run.text = line;
+      run.font = block.font;
+      run.colour = block.colour;
+      run.upward = block.upward;
+      run.name = block.name;
+      lineTop += block.lineHeight;
+      if (!line.empty()) picture_.items.emplace_back(std::move(run));
+    }
   }
 
   TextSize measure(std::string_view text, const Font& font) {
@@ -167,7 +246,7 @@ class Layout {
     if (chart_.bars.empty()) return;
     const double slot = slotWidth();
     const double gap = std::clamp(chart_.barGap, 0.0, 1.0);
-    const double base = rowOf(std::clamp(0.0, scale.low, scale.high), scale);
+    const double base = rowOf(0, scale);  // zero is always on the axis
     for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
       const Bar& bar = chart_.bars[i];
       double left = plotLeft() + slot * double(i) + slot * gap / 2;
@@ -210,29 +289,27 @@ class Layout {
   // The tick texts, right-aligned against the tick marks; returns the left
   // edge of the widest one.
   double addTickTexts(const AxisScale& scale) {
-    const Font font{std::string(kDefaultFontFamily), kTickFontSize};
     const double right = axisColumn() - kTickLength - kTickLabelGap;
     double left = right;
     for (const double tick : scale.ticks) {
-      const std::string text = formatTick(tick, scale.step);
-      const TextSize size = measure(text, font);
-      TextItem item;
-      item.box = {right - size.width - kBoxSlack, rowOf(tick, scale) - size.lineHeight / 2,
-                  size.width + kBoxSlack, size.lineHeight};
-      item.lines = {text};
-      item.font = font;
-      item.lineHeight = size.lineHeight;
-      item.align = Align::Right;
-      item.name = "Valore " + text;
+      const std::string text = formatTick(tick);
+      const TextSize size = measure(text, tickFont());
+      TextBlock block;
+      block.box = {right - size.width, rowOf(tick, scale) - size.lineHeight / 2, size.width, size.lineHeight};
+      block.lines = {text};
+      block.font = tickFont();
+      block.lineHeight = size.lineHeight;
+      block.align = Align::Right;
+      block.name = "Valore " + text;
       left = std::min(left, right - size.width);
-      picture_.items.emplace_back(std::move(item));
+      addText(block);
     }
     return left;
   }
 
-  TextItem textItem(const ChartText& text, std::vector<std::string> lines, double lineHeight,
-                    std::string name) {
-    TextItem item;
+  TextBlock textItem(const ChartText& text, std::vector<std::string> lines, double lineHeight,
+                     std::string name) {
+    TextBlock item;
     item.lines = std::move(lines);
     item.font = text.font;
     item.colour = text.colour;
@@ -254,23 +331,22 @@ class Layout {
   void addAxisTitles(double tickTextLeft) {
     if (!xTitleLines_.empty()) {
       const double height = xTitleLineHeight_ * double(xTitleLines_.size());
-      TextItem item = textItem(chart_.xAxisTitle, xTitleLines_, xTitleLineHeight_, "Titolo asse x");
+      TextBlock item = textItem(chart_.xAxisTitle, xTitleLines_, xTitleLineHeight_, "Titolo asse x");
       item.box = {plotLeft(), xTitleTop_, double(plot_.width), height};
       item.align = Align::Centre;
-      picture_.items.emplace_back(std::move(item));
+      addText(item);
     }
     const ChartText& yTitle = chart_.yAxisTitle;
-    const std::string yText = drawableText(yTitle.text);
-    if (!yText.empty()) {
+    auto lines = yTitleLines();
+    if (!lines.empty()) {
       const double lineHeight = measure("", yTitle.font).lineHeight;
-      auto lines = wrap(yText, yTitle.font, plot_.height, 2);
-      TextItem item = textItem(yTitle, std::move(lines), lineHeight, "Titolo asse y");
+      TextBlock item = textItem(yTitle, std::move(lines), lineHeight, "Titolo asse y");
       const double thickness = lineHeight * double(item.lines.size());
-      const double x = std::max(2.0, tickTextLeft - kAxisTitleGap - thickness);
+      const double x = std::max(kLeftMargin, tickTextLeft - kAxisTitleGap - thickness);
       item.box = {x, plotTop(), thickness, double(plot_.height)};
       item.align = Align::Centre;
       item.upward = true;
-      picture_.items.emplace_back(std::move(item));
+      addText(item);
     }
   }
 
@@ -280,12 +356,15 @@ class Layout {
     if (text.empty()) return;
     const double lineHeight = measure("", title.font).lineHeight;
     const double width = chart_.width - 2 * kBoxSlack;
-    auto lines = wrap(text, title.font, width, kMaxTitleLines);
-    TextItem item = textItem(title, std::move(lines), lineHeight, "Titolo");
+    // Above the plot area and the half line of its top tick text.
+    const double room = plotTop() - measure("", tickFont()).lineHeight / 2 - kBoxSlack;
+    const auto most = lineHeight > 0 ? static_cast<std::size_t>(std::max(1.0, std::floor(room / lineHeight))) : 1;
+    auto lines = wrap(text, title.font, width, std::min(kMaxTitleLines, most));
+    TextBlock item = textItem(title, std::move(lines), lineHeight, "Titolo");
     const double height = lineHeight * double(item.lines.size());
-    item.box = {kBoxSlack, std::max(2.0, (plotTop() - kBoxSlack - height) / 2), width, height};
+    item.box = {kBoxSlack, std::max(kLeftMargin, (room - height) / 2), width, height};
     item.align = Align::Centre;
-    picture_.items.emplace_back(std::move(item));
+    addText(item);
   }
 
   std::string labelText(std::size_t bar) const { return drawableText(chart_.bars[bar].label); }
@@ -362,7 +441,7 @@ class Layout {
       const double length = plan.upward ? plan.band : plan.across;
       auto lines =
           wrapText(text, length, widthIn(chart_.labelFont), plan.lines, LongWords::Shorten).lines;
-      TextItem item = textItem(ChartText{text, chart_.labelFont, kDefaultTextColour},
+      TextBlock item = textItem(ChartText{text, chart_.labelFont, kDefaultTextColour},
                                std::move(lines), lineHeight, "Etichetta " + std::to_string(i + 1));
       const double centre = plotLeft() + slot * (double(i) + 0.5);
       const double thickness = lineHeight * double(item.lines.size());
@@ -375,7 +454,7 @@ class Layout {
         item.box = {centre - plan.across / 2, labelsTop(), plan.across, thickness};
         item.align = Align::Centre;
       }
-      picture_.items.emplace_back(std::move(item));
+      addText(item);
     }
   }
 
@@ -393,12 +472,12 @@ class Layout {
     picture_.items.emplace_back(std::move(keyBox));
     const std::string label = drawableText(legend.keys[index].label);
     const double textLeft = keyLeft + keySize + kLegendKeyTextGap;
-    TextItem text = textItem(ChartText{label, legend.font, kDefaultTextColour}, std::move(lines),
-                             lineHeight, "Voce legenda " + std::to_string(index + 1));
+    TextBlock text = textItem(ChartText{label, legend.font, kDefaultTextColour}, std::move(lines),
+                              lineHeight, "Voce legenda " + std::to_string(index + 1));
     const double height = lineHeight * double(text.lines.size());
     text.box = {textLeft, top, std::max(entryTextWidth_, 0.0), height};
     text.align = Align::Left;
-    picture_.items.emplace_back(std::move(text));
+    addText(text);
     return std::max(height, keySize);
   }
 
@@ -465,12 +544,12 @@ class Layout {
     if (shown == count) return;
     const std::string more = std::string(kMoreEntries) + std::to_string(count - shown);
     const double width = right - left - kLegendPadding;
-    TextItem text = textItem(ChartText{more, legend.font, kDefaultTextColour},
-                             wrapText(more, width, widthOf, 1, LongWords::Shorten).lines,
-                             lineHeight, "Voce legenda " + std::to_string(shown + 1));
+    TextBlock text = textItem(ChartText{more, legend.font, kDefaultTextColour},
+                              wrapText(more, width, widthOf, 1, LongWords::Shorten).lines,
+                              lineHeight, "Voce legenda " + std::to_string(shown + 1));
     text.box = {left + kLegendPadding, top + pitch * double(perColumn), width, lineHeight};
     text.align = Align::Left;
-    picture_.items.emplace_back(std::move(text));
+    addText(text);
   }
 
   const ChartModel& chart_;
@@ -481,6 +560,7 @@ class Layout {
   double xTitleLineHeight_ = 0;
   double xTitleTop_ = 0;
   double entryTextWidth_ = 0;  // of the legend entries being added
+  const Font tickFont_{std::string(kDefaultFontFamily), kTickFontSize};
 };
 
 }  // namespace

@@ -17,9 +17,6 @@ inline constexpr Colour kDefaultTextColour = 0x000000u;
 /// The font of texts that ask for no font of their own.
 inline constexpr std::string_view kDefaultFontFamily = "sans-serif";
 
-/// How a text sits in its box.
-enum class Align { Left, Centre, Right };
-
 struct Font {
   std::string family{kDefaultFontFamily};
   double size = 8;  // pixels

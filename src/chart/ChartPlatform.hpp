@@ -16,7 +16,4 @@ enum class RendererModule { Drawing, Presentation };
 /// it cannot be found or is of another version.
 const TavrikChartRenderer* loadRenderer(RendererModule module);
 
-/// What happened when a finished file was offered a name.
-enum class NameClaim { Claimed, Taken, Failed };
-
 }  // namespace tavrik::chart

@@ -11,18 +11,6 @@ namespace tavrik::chart {
 
 namespace {
 
-int alignCode(Align align) {
-  switch (align) {
-    case Align::Left:
-      return 0;
-    case Align::Centre:
-      return 1;
-    case Align::Right:
-      return 2;
-  }
-  return 0;
-}
-
 int formatCode(FileFormat format) {
   switch (format) {
     case FileFormat::Png:
@@ -37,27 +25,15 @@ int formatCode(FileFormat format) {
   return kTavrikChartPng;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += lines[i];
-  }
-  return text;
-}
-
-// The picture as the plain structures the module reads. The texts live in
-// `texts` as long as the items point into them.
+// The picture as the plain structures the module reads; they point into
+// the display list's strings.
 struct FlatPicture {
   std::vector<TavrikChartItem> items;
-  std::vector<std::string> texts;
 };
 
 FlatPicture flatten(const DisplayList& picture) {
   FlatPicture flat;
   flat.items.reserve(picture.items.size());
-  // Reserved up front: the items keep pointers into these strings.
-  flat.texts.reserve(picture.items.size());
   for (const DisplayItem& entry : picture.items) {
     TavrikChartItem item{};
     std::visit(
@@ -84,18 +60,16 @@ FlatPicture flatten(const DisplayList& picture) {
             item.edgeWidth = part.width;
           } else {
             item.kind = kTavrikChartText;
-            item.x = part.box.x;
-            item.y = part.box.y;
-            item.w = part.box.width;
-            item.h = part.box.height;
+            item.x = part.x;
+            item.y = part.y;
+            item.w = part.width;
+            item.h = part.lineHeight;
             item.fill = part.colour;
             item.edge = kNoColour;
-            flat.texts.push_back(joinLines(part.lines));
-            item.text = flat.texts.back().c_str();
+            item.text = part.text.c_str();
             item.family = part.font.family.c_str();
             item.size = part.font.size;
-            item.lineHeight = part.lineHeight;
-            item.align = alignCode(part.align);
+            item.ascent = part.ascent;
             item.rotated = part.upward ? 1 : 0;
           }
         },
@@ -122,7 +96,7 @@ TextSize RendererMeasurer::measure(std::string_view text, const Font& font) {
   TextSize size;
   if (renderer == nullptr || renderer->measureText == nullptr ||
       renderer->measureText(font.family.c_str(), font.size, text.data(), text.size(), &size.width,
-                            &size.lineHeight) != 0) {
+                            &size.lineHeight, &size.ascent) != 0) {
     return {};
   }
   known_.emplace(std::move(key), size);

@@ -35,21 +35,30 @@ struct LineItem {
   std::string name;
 };
 
-/// Lines of text, already broken, stacked and centred vertically in a box and
-/// placed across it by the alignment. An upward text is turned a quarter to
-/// the left: it reads from the bottom of its box to the top.
-struct TextItem {
-  Box box;
-  std::vector<std::string> lines;
+/// One line of text, placed: it starts at (x, y) on its baseline and runs
+/// `width` pixels to the right, or, upward, turned a quarter to the left so
+/// that it reads from (x, y) upwards. Renderers draw it there as it is.
+struct TextRun {
+  double x = 0;
+  double y = 0;
+  double width = 0;       // as measured
+  double ascent = 0;      // from the top of the line to the baseline
+  double lineHeight = 0;  // from the top of the line to the top of the next
+  std::string text;
   Font font;
   Colour colour = kDefaultTextColour;
-  double lineHeight = 0;
-  Align align = Align::Left;
   bool upward = false;
   std::string name;
 };
 
-using DisplayItem = std::variant<RectItem, LineItem, TextItem>;
+/// The room a run takes on the picture: its line from top to bottom along
+/// its width.
+inline Box runBox(const TextRun& run) {
+  if (run.upward) return {run.x - run.ascent, run.y - run.width, run.lineHeight, run.width};
+  return {run.x, run.y - run.ascent, run.width, run.lineHeight};
+}
+
+using DisplayItem = std::variant<RectItem, LineItem, TextRun>;
 
 /// The finished picture: what every file format draws, item after item.
 struct DisplayList {

@@ -79,7 +79,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$root/package" >cpack.log 2>&1 || 
 deb=$root/package/tavrik-terminal_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no package $deb: $(ls "$root/package")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
-for dependency in libedit2 libstdc++6 libcairo2 libzip4; do
+for dependency in libedit2 libstdc++6 libcairo2 zlib1g; do
   dpkg-deb -f "$deb" Depends | grep -q "\b$dependency\b" || fail "Depends lacks $dependency: $(dpkg-deb -f "$deb" Depends)"
 done
 for file in ./usr/bin/tavrik-terminal ./usr/lib/tavrik-terminal/tavrik-chart-render.so \

@@ -14,10 +14,10 @@ namespace {
 constexpr int kJpegQuality = 90;
 
 int measureText(const char* family, double size, const char* text, std::size_t length, double* width,
-                double* lineHeight) {
-  if (text == nullptr || width == nullptr || lineHeight == nullptr || !(size > 0)) return 1;
+                double* lineHeight, double* ascent) {
+  if (text == nullptr || width == nullptr || lineHeight == nullptr || ascent == nullptr || !(size > 0)) return 1;
   try {
-    return measureLine(family, size, text, length, *width, *lineHeight) ? 0 : 1;
+    return measureLine(family, size, text, length, *width, *lineHeight, *ascent) ? 0 : 1;
   } catch (const std::exception&) {
     return 1;
   }

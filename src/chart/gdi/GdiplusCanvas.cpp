@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/gdi/OutputFile.hpp"
-#include "chart/gdi/WindowsFonts.hpp"
+#include "chart/shared/WholeFile.hpp"
+#include "chart/shared/WindowsFonts.hpp"
 #include "platform/windows/Utf16.hpp"
 
 namespace tavrik::chart::gdi {
@@ -43,6 +43,7 @@ struct FontFace {
   GpFontFamily* family = nullptr;
   GpFont* font = nullptr;
   double lineHeight = 0;
+  double ascent = 0;
 };
 
 const FontFace* face(const std::wstring& name, double size) {
@@ -61,6 +62,7 @@ const FontFace* face(const std::wstring& name, double size) {
     GdipGetCellAscent(made.family, FontStyleRegular, &ascent);
     GdipGetCellDescent(made.family, FontStyleRegular, &descent);
     made.lineHeight = em == 0 ? size : size * (ascent + descent) / em;
+    made.ascent = em == 0 ? size : size * ascent / em;
   } else {
     made.font = nullptr;
   }
@@ -130,36 +132,6 @@ void paintLine(GpGraphics* graphics, const TavrikChartItem& item) {
   GdipDeletePen(pen);
 }
 
-// Lines stacked from the top of a box of the given size at the origin, each
-// placed by the alignment; the block is centred vertically.
-void paintLines(GpGraphics* graphics, const TavrikChartItem& item, double boxWidth, double boxHeight) {
-  std::string_view text = item.text;
-  std::size_t lineCount = 1;
-  for (const char c : text) lineCount += c == '\n';
-  double y = (boxHeight - static_cast<double>(lineCount) * item.lineHeight) / 2;
-  GpSolidFill* brush = nullptr;
-  GdipCreateSolidFill(argb(item.fill), &brush);
-  const std::wstring& family = resolveFamily(item.family);
-  while (true) {
-    const auto end = text.find('\n');
-    const std::wstring line = utf16::widen(text.substr(0, end));
-    if (!line.empty()) {
-      if (const FontFace* font = face(familyWithGlyphs(family, line), item.size)) {
-        const double width = lineWidth(graphics, *font, line);
-        double x = 0;
-        if (item.align == 1) x = (boxWidth - width) / 2;
-        if (item.align == 2) x = boxWidth - width;
-        RectF at(static_cast<REAL>(x), static_cast<REAL>(y), 1e6f, static_cast<REAL>(item.lineHeight * 2));
-        GdipDrawString(graphics, line.c_str(), static_cast<INT>(line.size()), font->font, &at, typographic(), brush);
-      }
-    }
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-    y += item.lineHeight;
-  }
-  GdipDeleteBrush(brush);
-}
-
 // The picture's coordinates put pixel x between x and x + 1; GDI+'s default
 // puts its centre at x, so everything is drawn half a pixel up and left.
 // (Not PixelOffsetModeHalf, which not every GDI+ applies the same way.)
@@ -168,20 +140,22 @@ void placePixels(GpGraphics* graphics) {
   GdipTranslateWorldTransform(graphics, -0.5f, -0.5f, MatrixOrderPrepend);
 }
 
+// One run of text, its baseline starting at (x, y) as the layout placed it;
+// one that reads upwards is turned a quarter left about that point.
 void paintText(GpGraphics* graphics, const TavrikChartItem& item) {
-  if (item.text == nullptr || item.fill == kTavrikChartNoColour) return;
+  if (item.text == nullptr || item.text[0] == '\0' || item.fill == kTavrikChartNoColour) return;
+  const std::wstring line = utf16::widen(item.text);
+  const FontFace* font = face(shared::familyWithGlyphs(shared::resolveFamily(item.family), line), item.size);
+  if (font == nullptr) return;
   placePixels(graphics);
-  if (item.rotated != 0) {
-    GdipTranslateWorldTransform(graphics, static_cast<REAL>(item.x + item.w / 2), static_cast<REAL>(item.y + item.h / 2),
-                                MatrixOrderPrepend);
-    GdipRotateWorldTransform(graphics, -90, MatrixOrderPrepend);
-    GdipTranslateWorldTransform(graphics, static_cast<REAL>(-item.h / 2), static_cast<REAL>(-item.w / 2),
-                                MatrixOrderPrepend);
-    paintLines(graphics, item, item.h, item.w);
-  } else {
-    GdipTranslateWorldTransform(graphics, static_cast<REAL>(item.x), static_cast<REAL>(item.y), MatrixOrderPrepend);
-    paintLines(graphics, item, item.w, item.h);
-  }
+  GdipTranslateWorldTransform(graphics, static_cast<REAL>(item.x), static_cast<REAL>(item.y), MatrixOrderPrepend);
+  if (item.rotated != 0) GdipRotateWorldTransform(graphics, -90, MatrixOrderPrepend);
+  GpSolidFill* brush = nullptr;
+  GdipCreateSolidFill(argb(item.fill), &brush);
+  // GDI+ puts the top of the line at the top of the rectangle.
+  RectF at(0, static_cast<REAL>(-item.ascent), 1e6f, static_cast<REAL>(item.h * 2));
+  GdipDrawString(graphics, line.c_str(), static_cast<INT>(line.size()), font->font, &at, typographic(), brush);
+  GdipDeleteBrush(brush);
   placePixels(graphics);
 }
 
@@ -213,7 +187,7 @@ bool saveImage(GpBitmap* bitmap, const CLSID& encoder, const EncoderParameters* 
   if (ok) {
     const void* bytes = ::GlobalLock(memory);
     ok = bytes != nullptr &&
-         writeWholeFile(path, std::string_view(static_cast<const char*>(bytes),
+         shared::writeWholeFile(path, std::string_view(static_cast<const char*>(bytes),
                                                static_cast<std::size_t>(status.cbSize.QuadPart)));
     ::GlobalUnlock(memory);
   }
@@ -224,13 +198,14 @@ bool saveImage(GpBitmap* bitmap, const CLSID& encoder, const EncoderParameters* 
 }  // namespace
 
 bool measureLine(const char* family, double size, const char* text, std::size_t length, double& width,
-                 double& lineHeight) {
+                 double& lineHeight, double& ascent) {
   if (!started()) return false;
   const std::wstring line = utf16::widen(std::string_view(text, length));
-  const FontFace* font = face(familyWithGlyphs(resolveFamily(family), line), size);
+  const FontFace* font = face(shared::familyWithGlyphs(shared::resolveFamily(family), line), size);
   if (font == nullptr) return false;
   width = lineWidth(measuringGraphics(), *font, line);
   lineHeight = font->lineHeight;
+  ascent = font->ascent;
   return true;
 }
 

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "chart/gdi/GlyphOutlines.hpp"
-#include "chart/gdi/OutputFile.hpp"
-#include "chart/gdi/WindowsFonts.hpp"
+#include "chart/shared/WholeFile.hpp"
+#include "chart/shared/WindowsFonts.hpp"
 #include "platform/windows/Utf16.hpp"
 
 // The text is drawn in Type 3 fonts whose glyph procedures are the outlines
@@ -222,47 +222,22 @@ class PageContent {
     out_ += "S\n";
   }
 
-  // Lines stacked from the top of the box, the block centred vertically,
-  // each line placed by the alignment; a rotated box reads upwards.
+  // One run of text, its baseline starting at (x, y) as the layout placed
+  // it; one that reads upwards is turned a quarter left about that point.
   void text(const TavrikChartItem& item) {
-    if (item.text == nullptr || item.fill == kTavrikChartNoColour) return;
-    // The box's own coordinates (u to the right along the text, v down)
-    // on the page.
-    double boxWidth = item.w;
-    double boxHeight = item.h;
-    Matrix box{1, 0, 0, -1, item.x, height_ - item.y};
-    if (item.rotated != 0) {
-      boxWidth = item.h;
-      boxHeight = item.w;
-      box = {0, 1, 1, 0, item.x, height_ - item.y - item.h};
-    }
-    std::string_view text = item.text;
-    std::size_t lineCount = 1;
-    for (const char c : text) lineCount += c == '\n';
-    double top = (boxHeight - static_cast<double>(lineCount) * item.lineHeight) / 2;
-    const std::wstring& family = resolveFamily(item.family);
-    bool coloured = false;
-    while (true) {
-      const auto end = text.find('\n');
-      const std::string_view line = text.substr(0, end);
-      if (!line.empty()) {
-        if (!coloured) {
-          addColour(out_, item.fill, "rg");
-          coloured = true;
-        }
-        textLine(item, family, line, box, boxWidth, top);
-      }
-      if (end == std::string_view::npos) break;
-      text.remove_prefix(end + 1);
-      top += item.lineHeight;
-    }
+    if (item.text == nullptr || item.text[0] == '\0' || item.fill == kTavrikChartNoColour) return;
+    addColour(out_, item.fill, "rg");
+    // Text space on the page: y upwards, the baseline's origin at (x, y).
+    const Matrix at = item.rotated != 0 ? Matrix{0, 1, -1, 0, item.x, height_ - item.y}
+                                        : Matrix{1, 0, 0, 1, item.x, height_ - item.y};
+    textLine(item, shared::resolveFamily(item.family), item.text, at);
   }
 
   const std::string& data() const { return out_; }
 
  private:
   void textLine(const TavrikChartItem& item, const std::wstring& family, std::string_view line,
-                const Matrix& box, double boxWidth, double top) {
+                const Matrix& at) {
     const std::wstring wide = utf16::widen(line);
     const std::u32string chars = characters(wide);
     // The family with every character of the line, those beyond U+FFFF
@@ -273,13 +248,11 @@ class PageContent {
       if (c <= 0xFFFF && !isInvisible(c)) plain += static_cast<wchar_t>(c);
     }
     const std::size_t lineFace =
-        outlines_.face(plain.empty() ? family : familyWithGlyphs(family, plain));
+        outlines_.face(plain.empty() ? family : shared::familyWithGlyphs(family, plain));
     std::vector<GlyphCode> codes;
     std::vector<double> kerns;  // before each glyph, at kOutlineEm
     codes.reserve(chars.size());
     kerns.reserve(chars.size());
-    double advance = 0;
-    double ascent = outlines_.ascent(lineFace);
     std::size_t previousFace = static_cast<std::size_t>(-1);
     char32_t previous = 0;
     for (const char32_t c : chars) {
@@ -289,24 +262,12 @@ class PageContent {
       const double kern = face == previousFace ? outlines_.kerning(face, previous, c) : 0;
       codes.push_back(code);
       kerns.push_back(kern);
-      advance += kern + code.advance;
-      ascent = std::max(ascent, outlines_.ascent(face));
       previousFace = face;
       previous = c;
     }
     if (codes.empty()) return;
-    const double scale = item.size / kOutlineEm;
-    const double width = advance * scale;
-    double u = 0;
-    if (item.align == 1) u = (boxWidth - width) / 2;
-    if (item.align == 2) u = boxWidth - width;
-    const double v = top + ascent * scale;
-    // Text space: the baseline's origin at (u, v) in the box, y upwards.
     out_ += "BT\n";
-    addOperation(out_,
-                 {box.a, box.b, -box.c, -box.d, box.a * u + box.c * v + box.e,
-                  box.b * u + box.d * v + box.f},
-                 "Tm");
+    addOperation(out_, {at.a, at.b, at.c, at.d, at.e, at.f}, "Tm");
     // Kerning moves the next glyph by thousandths of the font size,
     // counted against the advance.
     std::size_t font = static_cast<std::size_t>(-1);
@@ -557,7 +518,7 @@ bool write(const TavrikChartPicture& picture, const char* path) {
   for (std::size_t i = 0; i < fonts.fonts().size(); ++i) {
     if (!writeFont(file, fontObjects[i], fonts.fonts()[i])) return false;
   }
-  return writeWholeFile(path, file.finish(catalog, info));
+  return shared::writeWholeFile(path, file.finish(catalog, info));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The entry of the presentation module. It is apart from the drawing module
-// because libzip brings its own libraries (compression, cryptography) that
-// no other format needs.
+// The entry of the presentation module. It is apart from the drawing module,
+// so that a presentation does not load cairo and pango, nor a picture zlib.
 
 #include <exception>
 

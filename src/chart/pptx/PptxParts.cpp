@@ -127,44 +127,29 @@ std::string runProperties(std::string_view element, const TavrikChartItem& item,
          "/></a:" + std::string(element) + ">";
 }
 
+// A run of text as a text box around its line, the text at its top left,
+// with no wrapping: the program placed it, the slide only keeps it there.
 std::string textShape(const TavrikChartItem& item, int id, const FontFamilies& families) {
   const std::string family = families(item.family);
-  // A text that reads upwards is a box turned a quarter left about its
-  // centre: its own frame has the page box's sides swapped.
+  // The line's frame runs from its top, `ascent` above the baseline, along
+  // the measured width; one that reads upwards is turned a quarter left
+  // about its centre.
   std::string xfrm;
   if (item.rotated != 0) {
-    const double cx = item.x + item.w / 2;
-    const double cy = item.y + item.h / 2;
-    xfrm = frame(cx - item.h / 2, cy - item.w / 2, item.h, item.w, " rot=\"16200000\"");
+    const double cx = item.x - item.ascent + item.h / 2;
+    const double cy = item.y - item.w / 2;
+    xfrm = frame(cx - item.w / 2, cy - item.h / 2, item.w, item.h, " rot=\"16200000\"");
   } else {
-    xfrm = frame(item.x, item.y, item.w, item.h);
+    xfrm = frame(item.x, item.y - item.ascent, item.w, item.h);
   }
-  const char* align = item.align == 1 ? "ctr" : item.align == 2 ? "r" : "l";
-  std::string paragraph = "<a:p><a:pPr algn=\"" + std::string(align) +
-                          "\"><a:lnSpc><a:spcPts val=\"" +
-                          number(std::clamp(std::llround(item.lineHeight * 100), 0LL, 158400LL)) +
-                          "\"/></a:lnSpc></a:pPr>";
-  std::string_view text = item.text == nullptr ? std::string_view{} : item.text;
   const std::string properties = runProperties("rPr", item, family);
-  bool first = true;
-  while (true) {
-    const auto end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    if (!first) paragraph += "<a:br>" + properties + "</a:br>";
-    first = false;
-    if (!line.empty()) {
-      paragraph += "<a:r>" + properties + "<a:t>";
-      appendEscaped(paragraph, line);
-      paragraph += "</a:t></a:r>";
-    }
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  paragraph += runProperties("endParaRPr", item, family) + "</a:p>";
+  std::string paragraph = "<a:p><a:pPr algn=\"l\"/><a:r>" + properties + "<a:t>";
+  appendEscaped(paragraph, item.text == nullptr ? std::string_view{} : item.text);
+  paragraph += "</a:t></a:r>" + runProperties("endParaRPr", item, family) + "</a:p>";
   return "<p:sp>" + nonVisual("Sp", id, shapeName(item, "Testo", id), "<p:cNvSpPr txBox=\"1\"/>") +
          "<p:spPr>" + xfrm + "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom><a:noFill/>" +
-         "</p:spPr><p:txBody><a:bodyPr wrap=\"square\" lIns=\"0\" tIns=\"0\" rIns=\"0\" "
-         "bIns=\"0\" anchor=\"ctr\" rtlCol=\"0\"><a:noAutofit/></a:bodyPr><a:lstStyle/>" +
+         "</p:spPr><p:txBody><a:bodyPr wrap=\"none\" lIns=\"0\" tIns=\"0\" rIns=\"0\" "
+         "bIns=\"0\" anchor=\"t\" rtlCol=\"0\"><a:noAutofit/></a:bodyPr><a:lstStyle/>" +
          paragraph + "</p:txBody></p:sp>";
 }
 

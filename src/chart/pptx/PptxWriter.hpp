@@ -6,10 +6,9 @@
 namespace tavrik::chart::pptx {
 
 /// Writes the picture as a presentation (Office Open XML, one slide the size
-/// of the picture); false when the file cannot be written. Fonts come from
-/// fontconfig and the package from libzip on Linux (PptxWriter.cpp), from
-/// GDI and a zip container of our own with zlib on Windows
-/// (ZipContainer.cpp).
+/// of the picture); false when the file cannot be written. The package is
+/// the same on every system; the font families come from fontconfig, or
+/// from GDI on Windows.
 bool writePptx(const TavrikChartPicture& picture, const char* path);
 
 }  // namespace tavrik::chart::pptx

@@ -1,7 +1,6 @@
 #include "chart/render/CairoPainter.hpp"
 
 #include <cmath>
-#include <string_view>
 
 #include "chart/render/TextEngine.hpp"
 
@@ -38,47 +37,16 @@ void paintLine(cairo_t* cr, const TavrikChartItem& item) {
   cairo_stroke(cr);
 }
 
-// Lines of text stacked from the top of a box of the given size whose top
-// left corner is at the current origin, each placed by the alignment.
-void paintLines(cairo_t* cr, const TavrikChartItem& item, double boxWidth, double boxHeight) {
-  TextEngine& engine = textEngine();
-  std::string_view text = item.text;
-  std::size_t lineCount = 1;
-  for (const char c : text) lineCount += c == '\n';
-  double y = (boxHeight - static_cast<double>(lineCount) * item.lineHeight) / 2;
-  while (true) {
-    const auto end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    if (!line.empty()) {
-      PangoLayout* layout = engine.layout(item.family, item.size, line);
-      double width = 0;
-      double height = 0;
-      TextEngine::layoutSize(layout, width, height);
-      double x = 0;
-      if (item.align == 1) x = (boxWidth - width) / 2;
-      if (item.align == 2) x = boxWidth - width;
-      cairo_move_to(cr, x, y);
-      pango_cairo_show_layout(cr, layout);
-    }
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-    y += item.lineHeight;
-  }
-}
-
+// One run of text, its baseline starting at (x, y) as the layout placed it.
 void paintText(cairo_t* cr, const TavrikChartItem& item) {
-  if (item.text == nullptr || item.fill == kTavrikChartNoColour) return;
+  if (item.text == nullptr || item.text[0] == '\0' || item.fill == kTavrikChartNoColour) return;
+  PangoLayout* layout = textEngine().layout(item.family, item.size, item.text);
   cairo_save(cr);
   setColour(cr, item.fill);
-  if (item.rotated != 0) {
-    cairo_translate(cr, item.x + item.w / 2, item.y + item.h / 2);
-    cairo_rotate(cr, -M_PI / 2);
-    cairo_translate(cr, -item.h / 2, -item.w / 2);
-    paintLines(cr, item, item.h, item.w);
-  } else {
-    cairo_translate(cr, item.x, item.y);
-    paintLines(cr, item, item.w, item.h);
-  }
+  cairo_translate(cr, item.x, item.y);
+  if (item.rotated != 0) cairo_rotate(cr, -M_PI / 2);
+  cairo_move_to(cr, 0, -item.ascent);
+  pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);
 }
 

@@ -44,7 +44,11 @@ bool writeRaster(const TavrikChartPicture& picture, int format, const char* path
 }
 
 bool writePdf(const TavrikChartPicture& picture, const char* path) {
-  cairo_surface_t* surface = cairo_pdf_surface_create(path, picture.width, picture.height);
+  // cairo's own file writing does not report a failed write: every write
+  // goes through the file, which does.
+  OutputFile file(path);
+  cairo_surface_t* surface =
+      cairo_pdf_surface_create_for_stream(OutputFile::cairoWrite, &file, picture.width, picture.height);
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(surface);
     return false;
@@ -61,15 +65,17 @@ bool writePdf(const TavrikChartPicture& picture, const char* path) {
   cairo_surface_finish(surface);
   const bool finished = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
   cairo_surface_destroy(surface);
-  return painted && finished;
+  return file.close() && painted && finished;
 }
 
 int measureText(const char* family, double size, const char* text, std::size_t length,
-                double* width, double* lineHeight) {
-  if (text == nullptr || width == nullptr || lineHeight == nullptr || !(size > 0)) return 1;
+                double* width, double* lineHeight, double* ascent) {
+  if (text == nullptr || width == nullptr || lineHeight == nullptr || ascent == nullptr || !(size > 0)) {
+    return 1;
+  }
   try {
     PangoLayout* layout = textEngine().layout(family, size, std::string_view(text, length));
-    TextEngine::layoutSize(layout, *width, *lineHeight);
+    TextEngine::layoutSize(layout, *width, *lineHeight, *ascent);
     return 0;
   } catch (const std::exception&) {
     return 1;

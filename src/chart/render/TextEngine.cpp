@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "chart/render/FontMatch.hpp"
+#include "chart/shared/FontMatch.hpp"
 
 namespace tavrik::chart::render {
 
@@ -34,7 +34,7 @@ TextEngine::~TextEngine() {
 }
 
 PangoLayout* TextEngine::layout(const char* family, double size, std::string_view text) {
-  const std::string& matched = matchFontFamily(family);
+  const std::string& matched = shared::matchFontFamily(family);
   PangoLayout*& layout = layouts_[{matched, size}];
   if (layout == nullptr) {
     layout = pango_layout_new(context_);
@@ -49,11 +49,12 @@ PangoLayout* TextEngine::layout(const char* family, double size, std::string_vie
   return layout;
 }
 
-void TextEngine::layoutSize(PangoLayout* layout, double& width, double& height) {
+void TextEngine::layoutSize(PangoLayout* layout, double& width, double& height, double& baseline) {
   PangoRectangle logical{};
   pango_layout_get_extents(layout, nullptr, &logical);
   width = static_cast<double>(logical.width) / PANGO_SCALE;
   height = static_cast<double>(logical.height) / PANGO_SCALE;
+  baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
 }
 
 TextEngine& textEngine() {

@@ -22,8 +22,9 @@ class TextEngine {
   /// serves until the next call (one layout per font is kept and reused).
   PangoLayout* layout(const char* family, double size, std::string_view text);
 
-  /// Logical width and height of a layout, in pixels.
-  static void layoutSize(PangoLayout* layout, double& width, double& height);
+  /// Logical width and height of a layout, and its baseline below its top,
+  /// in pixels.
+  static void layoutSize(PangoLayout* layout, double& width, double& height, double& baseline);
 
  private:
   PangoFontMap* fontMap_ = nullptr;

@@ -1,4 +1,4 @@
-#include "chart/gdi/WindowsFonts.hpp"
+#include "chart/shared/WindowsFonts.hpp"
 
 #include "platform/windows/Utf16.hpp"
 
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tavrik::chart::gdi {
+namespace tavrik::chart::shared {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::wstring familyWithGlyphs(const std::wstring& family, const std::wstring& te
   return family;
 }
 
-}  // namespace tavrik::chart::gdi
+}  // namespace tavrik::chart::shared

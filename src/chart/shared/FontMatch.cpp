@@ -1,10 +1,10 @@
-#include "chart/render/FontMatch.hpp"
+#include "chart/shared/FontMatch.hpp"
 
 #include <fontconfig/fontconfig.h>
 
 #include <map>
 
-namespace tavrik::chart::render {
+namespace tavrik::chart::shared {
 
 namespace {
 
@@ -41,4 +41,4 @@ const std::string& matchFontFamily(const char* requested) {
   return found->second;
 }
 
-}  // namespace tavrik::chart::render
+}  // namespace tavrik::chart::shared

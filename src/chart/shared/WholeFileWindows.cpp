@@ -1,4 +1,4 @@
-#include "chart/gdi/OutputFile.hpp"
+#include "chart/shared/WholeFile.hpp"
 
 #include <windows.h>
 
@@ -7,7 +7,7 @@
 
 #include "platform/windows/Utf16.hpp"
 
-namespace tavrik::chart::gdi {
+namespace tavrik::chart::shared {
 
 bool writeWholeFile(const char* path, std::string_view bytes) {
   if (path == nullptr || *path == '\0') return false;
@@ -29,4 +29,4 @@ bool writeWholeFile(const char* path, std::string_view bytes) {
   return ::CloseHandle(file) != 0 && written;
 }
 
-}  // namespace tavrik::chart::gdi
+}  // namespace tavrik::chart::shared

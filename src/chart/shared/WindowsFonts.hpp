@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace tavrik::chart::gdi {
+namespace tavrik::chart::shared {
 
 /// The installed font family that stands for a requested one: the family
 /// itself when it is installed; for "sans-serif", an unknown family, or
@@ -14,4 +14,4 @@ const std::wstring& resolveFamily(const char* requested);
 /// in the same order after `family`; `family` itself when none has them all.
 std::wstring familyWithGlyphs(const std::wstring& family, const std::wstring& text);
 
-}  // namespace tavrik::chart::gdi
+}  // namespace tavrik::chart::shared
