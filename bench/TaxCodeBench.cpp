@@ -1,5 +1,6 @@
 // One tax code from the shipped municipality table: the whole 'f' command
-// (load, dialogue, lookup, code) and its parts. (The shipped table is found
+// (load, dialogue, lookup, code) and its parts; the whole '6' command (load,
+// dialogue, reading back) and the reading alone. (The shipped table is found
 // from this file's path, relative to the working directory when the build
 // maps source paths: run from the source tree.) The counters give the size
 // of the table and its longest bucket chain.
@@ -14,6 +15,7 @@
 #include "platform/Terminal.hpp"
 #include "tools/MunicipalityTable.hpp"
 #include "tools/TaxCode.hpp"
+#include "tools/TaxCodeCheck.hpp"
 
 namespace {
 
@@ -32,7 +34,7 @@ class DataOnlySystem final : public tavrik::Terminal, public tavrik::System {
   bool isReachable(std::string_view) override { return false; }
   void openPage(std::string_view) override {}
   bool startNewInstance() override { return false; }
-  std::int64_t nowSeconds() override { return 0; }
+  std::int64_t nowSeconds() override { return 1'700'000'000; }  // 14 November 2023
   void sleepMillis(int) override {}
   void secureRandom(std::span<std::uint32_t>) override {}
   std::string dataDirectory() override { return kDataDir.string(); }
@@ -49,6 +51,36 @@ void wholeTaxCodeCommand(benchmark::State& state) {
     tavrik::tools::runTaxCode(context);
     benchmark::DoNotOptimize(out.str().data());
   }
+}
+
+void wholeTaxCodeCheckCommand(benchmark::State& state) {
+  DataOnlySystem system;
+  tavrik::HistoryLog history;
+  for (auto _ : state) {
+    std::istringstream in("RSSMRA80A01H501U\n");
+    std::ostringstream out;
+    tavrik::Console console(in, out);
+    tavrik::Context context{console, system, system, history};
+    tavrik::tools::runTaxCodeCheck(context);
+    benchmark::DoNotOptimize(out.str().data());
+  }
+}
+
+// Codes of a place of one name, of two names, of a letter for each digit,
+// of a place not yet in use on the day.
+void readTaxCodeBack(benchmark::State& state) {
+  const auto table = tavrik::tools::loadMunicipalities(kDataDir / "risorsa.cf.txt");
+  if (!table) {
+    state.SkipWithError("the shipped table does not load");
+    return;
+  }
+  const std::string codes[] = {"RSSMRA80A01H501U", "BNCNNA23T45A952R", "RSSMRAULALMHRLMD", "BNCNNA20A45M435H"};
+  for (auto _ : state) {
+    for (const std::string& code : codes) {
+      benchmark::DoNotOptimize(tavrik::tools::readTaxCode(*table, code, 20231114));
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * std::size(codes)));
 }
 
 void loadShippedTable(benchmark::State& state) {
@@ -100,6 +132,8 @@ void lookUpOutsideTheNamesPeriods(benchmark::State& state) {
 }
 
 BENCHMARK(wholeTaxCodeCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeTaxCodeCheckCommand)->Unit(benchmark::kMillisecond);
+BENCHMARK(readTaxCodeBack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadShippedTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(lookUpMunicipality);
 BENCHMARK(lookUpOutsideTheNamesPeriods);

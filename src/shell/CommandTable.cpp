@@ -10,6 +10,7 @@
 #include "tools/FileCipher.hpp"
 #include "tools/RandomTextGenerator.hpp"
 #include "tools/TaxCode.hpp"
+#include "tools/TaxCodeCheck.hpp"
 
 namespace tavrik {
 
@@ -48,6 +49,7 @@ constexpr Command kCommands[] = {
     {'n', "cripta e encripta un file = n", tools::runFileCipher},
     {'o', "calcolo massa molecole = o", chem::runMolarMass},
     {'5', "Creazione grafici = 5", chart::runBarChart},
+    {'6', "verifica codice fiscale = 6", tools::runTaxCodeCheck},
 };
 
 constexpr bool keysAreUnique(std::span<const Command> commands) {

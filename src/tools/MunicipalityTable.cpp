@@ -138,10 +138,6 @@ std::size_t skipBlanks(std::string_view text, std::size_t at) {
   return at;
 }
 
-bool validOn(const MunicipalityRecord& record, CalendarDay day) {
-  return record.first <= day && day <= record.last;
-}
-
 bool sameCode(MunicipalityCode a, MunicipalityCode b) {
   return a.letter == b.letter && a.number == b.number;
 }
@@ -194,6 +190,10 @@ bool isRealDay(int year, int month, int day) {
   if (year < 0 || month < 1 || month > 12 || day < 1) return false;
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
   return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool validOn(const MunicipalityRecord& record, CalendarDay day) {
+  return record.first <= day && day <= record.last;
 }
 
 MunicipalityRecord MunicipalityTable::record(std::size_t index) const {

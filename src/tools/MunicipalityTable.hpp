@@ -36,6 +36,12 @@ struct MunicipalityRecord {
   std::string_view province;
 };
 
+/// True when the record's place had its name and code on the day. A first
+/// day of 0000-01-01 stands for the start of the records (the archive's
+/// first days up to 1924, and every foreign state's), so such a record is
+/// valid on any earlier day too.
+bool validOn(const MunicipalityRecord& record, CalendarDay day);
+
 /// What a name gives for someone born on a day.
 struct MunicipalityLookup {
   enum class Outcome {

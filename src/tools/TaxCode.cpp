@@ -220,6 +220,16 @@ std::string birthplaceError(const MunicipalityLookup& place) {
   return std::string(kMunicipalityNotFound);
 }
 
+std::optional<MunicipalityTable> loadMunicipalitiesFor(Context& context) {
+  std::optional<MunicipalityTable> table = loadMunicipalities(municipalityFile(context.system));
+  if (!table) {
+    context.console.endLine();
+    context.console.write(kLoadFailed);
+    context.console.endLine();
+  }
+  return table;
+}
+
 char monthLetter(int month) {
   assert(month >= 1 && month <= kLastMonth);
   return kMonthLetters[static_cast<std::size_t>(month - 1)];
@@ -272,14 +282,8 @@ char taxCodeCheckCharacter(std::string_view first15) {
 Flow runTaxCode(Context& context) {
   Console& console = context.console;
   // The table lives for this one command: an edited file counts next time.
-  const std::optional<MunicipalityTable> table =
-      loadMunicipalities(municipalityFile(context.system));
-  if (!table) {
-    console.endLine();
-    console.write(kLoadFailed);
-    console.endLine();
-    return Flow::Continue;
-  }
+  const std::optional<MunicipalityTable> table = loadMunicipalitiesFor(context);
+  if (!table) return Flow::Continue;
   console.write(kSurnamePrompt);
   const std::string surname = console.readLine();
   console.endLine();

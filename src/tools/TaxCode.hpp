@@ -45,6 +45,12 @@ std::string buildTaxCode(std::string_view surname, std::string_view firstName, i
 /// The control letter of the first 15 characters of a tax code.
 char taxCodeCheckCharacter(std::string_view first15);
 
+/// The municipality table for one command: the file in the working
+/// directory, else the copy installed with the program. When it cannot be
+/// loaded, writes "Errore caricare risorse" between line ends and gives
+/// nullopt.
+std::optional<MunicipalityTable> loadMunicipalitiesFor(Context& context);
+
 /// 'f': asks for a person's data and writes the tax code.
 Flow runTaxCode(Context& context);
 
