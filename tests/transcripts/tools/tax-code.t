@@ -167,17 +167,6 @@ Codice fiscale: RSSMRA20A01L174N
 
 Errore caricare risorse
 <PROMPT>
-=== A municipality file of blank lines only is no table: the message, and no question is asked.
---- given risorsa.cf.txt
-
- <TAB>
-
---- dialogue
-<PROMPT>{f}
-
-
-Errore caricare risorse
-<PROMPT>
 === Without a file in the working directory the table installed with the program is used: Rita Levi-Montalcini, born in Torino.
 --- option datadir=../../../data
 --- dialogue
