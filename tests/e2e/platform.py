@@ -72,41 +72,6 @@ for sig in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT, signal
               and proc.returncode == (-9 if sig == signal.SIGKILL else 128 + sig))
 
 
-def terminal(env_extra, sig=signal.SIGTERM):
-    """Output at a terminal, input from a pipe, ended by a signal."""
-    with tempfile.TemporaryDirectory() as work:
-        open(os.path.join(work, "color_data.txt"), "w").write("color 9e")
-        master, slave = pty.openpty()
-        env = {k: v for k, v in {**os.environ, "TERM": "xterm", **env_extra}.items() if v is not None}
-        proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=slave, env=env)
-        os.close(slave)
-        out = b""
-        while b"Path: " not in out:
-            out += os.read(master, 4096)
-        proc.send_signal(sig)
-        proc.wait(timeout=20)
-        try:
-            while chunk := os.read(master, 4096):
-                out += chunk
-        except OSError:
-            pass
-        os.close(master)
-        return proc.returncode, out
-
-
-RESTORED = b"\x1b[0m\x1b[23;0t\r\n"
-status, out = terminal({})
-check("coloured and titled, put back at SIGTERM (143)", status == 143 and b"\x1b[104;93m" in out and
-      b"\x1b]0;Tavrik Terminal\x07" in out and out.endswith(RESTORED))
-check("scrollback kept", b"\x1b[3J" not in out)
-status, out = terminal({}, signal.SIGHUP)
-check("put back at SIGHUP (129)", status == 129 and out.endswith(RESTORED))
-status, out = terminal({"NO_COLOR": "1"})
-check("NO_COLOR: no colours", b"\x1b]0;" in out and b"\x1b[104" not in out and b"\x1b[0m" not in out)
-check("TERM=dumb: no escape sequence", b"\x1b" not in terminal({"TERM": "dumb"})[1])
-check("no TERM: no escape sequence", b"\x1b" not in terminal({"TERM": None})[1])
-
-
 def driven(work, steps):
     """Both pipes held by this program, each answer written once its question has arrived."""
     proc = subprocess.Popen([BINARY], cwd=work, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
@@ -139,13 +104,14 @@ with tempfile.TemporaryDirectory() as work:
 
 
 class Typed:
-    """The program with input and output at a terminal (a pty), its line editor in use."""
-    def __init__(self, work, args=(), env_extra=None):
+    """The program with output (and input, its line editor in use) at a terminal, a pty."""
+    def __init__(self, work, args=(), env_extra=None, piped=False):  # piped: input from a pipe
         self.master, slave = pty.openpty()
         self.mode0 = termios.tcgetattr(self.master)
         env = {**{k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")},
                "TERM": "xterm", "HOME": work, "LANG": "C.UTF-8", **(env_extra or {})}
-        self.proc = subprocess.Popen([BINARY, *args], cwd=work, stdin=slave, stdout=slave, stderr=slave, env=env,
+        self.proc = subprocess.Popen([BINARY, *args], cwd=work, stdin=subprocess.PIPE if piped else slave,
+                                     stdout=slave, stderr=slave, env={k: v for k, v in env.items() if v is not None},
                                      process_group=0)  # its signals (the line editor passes them on) stay its own
         os.close(slave)
         self.out = b""
@@ -185,6 +151,28 @@ class Typed:
         self.until(b"\0")  # the rest of the output
         os.close(self.master)
         return status
+
+
+def terminal(env_extra, sig=signal.SIGTERM):
+    """Output at a terminal, input from a pipe, ended by a signal."""
+    with tempfile.TemporaryDirectory() as work:
+        open(os.path.join(work, "color_data.txt"), "w").write("color 9e")
+        t = Typed(work, env_extra=env_extra, piped=True)
+        t.until(b"Path: ")
+        return t.end(sig), t.out
+
+
+RESTORED = b"\x1b[0m\x1b[23;0t\r\n"
+status, out = terminal({})
+check("coloured and titled, put back at SIGTERM (143)", status == 143 and b"\x1b[104;93m" in out and
+      b"\x1b]0;Tavrik Terminal\x07" in out and out.endswith(RESTORED))
+check("scrollback kept", b"\x1b[3J" not in out)
+status, out = terminal({}, signal.SIGHUP)
+check("put back at SIGHUP (129)", status == 129 and out.endswith(RESTORED))
+status, out = terminal({"NO_COLOR": "1"})
+check("NO_COLOR: no colours", b"\x1b]0;" in out and b"\x1b[104" not in out and b"\x1b[0m" not in out)
+check("TERM=dumb: no escape sequence", b"\x1b" not in terminal({"TERM": "dumb"})[1])
+check("no TERM: no escape sequence", b"\x1b" not in terminal({"TERM": None})[1])
 
 
 TAKEN = b"\x1b[22;0t\x1b]0;Tavrik Terminal\x07\x1b[104;93m"

@@ -98,11 +98,10 @@ Comune di nascita: {  castro }
 Codice fiscale: DLCNMR00T71M261M
 
 <PROMPT>
-=== Records with days of validity: someone born in MACCAGNO before the merger gets its code, after it the new one; the cadastral code itself and the typographic apostrophe are accepted.
+=== The cadastral code itself is accepted as the place, in any case, even where a dated record gives the name another code on that day.
 --- given risorsa.cf.txt
 MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-03
 MACCAGNO<TAB>M339<TAB>2014-02-04<TAB>9999-12-31
-SANT''AGATA<TAB>I199
 --- dialogue
 <PROMPT>{f}
 
@@ -112,7 +111,7 @@ Nome: {Luca}
 
 Inserire la data di nascita nel formato: gg/mm/aaaa
 
-Giorno di nascita(gg): {3}
+Giorno di nascita(gg): {4}
 
 Mese di nascita (mm): {2}
 
@@ -120,73 +119,10 @@ Anno di nascita (aaaa): {2014}
 
 Sesso (M/F): {maschio}
 
-Comune di nascita: {Maccagno}
-
-
-Codice fiscale: BNCLCU14B03E775C
-
-<PROMPT>{f}
-
-Cognome: {Bianchi}
-
-Nome: {Luca}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {4}
-
-Mese di nascita (mm): {2}
-
-Anno di nascita (aaaa): {2014}
-
-Sesso (M/F): {M}
-
-Comune di nascita: {Maccagno}
-
-
-Codice fiscale: BNCLCU14B04M339G
-
-<PROMPT>{f}
-
-Cognome: {Bianchi}
-
-Nome: {Luca}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {4}
-
-Mese di nascita (mm): {2}
-
-Anno di nascita (aaaa): {2014}
-
-Sesso (M/F): {M}
-
 Comune di nascita: {e775}
 
 
 Codice fiscale: BNCLCU14B04E775E
-
-<PROMPT>{f}
-
-Cognome: {Bianchi}
-
-Nome: {Luca}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {4}
-
-Mese di nascita (mm): {2}
-
-Anno di nascita (aaaa): {2014}
-
-Sesso (M/F): {M}
-
-Comune di nascita: {Sant’Agata}
-
-
-Codice fiscale: BNCLCU14B04I199B
 
 <PROMPT>
 === A place that did not exist on the birth day is named and the question comes again; a name of two places valid on that day lists them by province and asks again, and the name with its province gives the place.
@@ -225,17 +161,6 @@ Codice fiscale: RSSMRA20A01L174N
 
 <PROMPT>
 === No municipality file here and none installed: the message, and no question is asked.
---- dialogue
-<PROMPT>{f}
-
-
-Errore caricare risorse
-<PROMPT>
-=== A municipality file of blank lines only is no table: the message, and no question is asked.
---- given risorsa.cf.txt
-
- <TAB>
-
 --- dialogue
 <PROMPT>{f}
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <random>
 
 #include "chart/AxisScale.hpp"
 #include "chart/BarChartMaker.hpp"
@@ -130,6 +131,32 @@ TEST(ChartText, Utf8PassesStrayBytesAreWindows1252ControlsGoAndLinesWrap) {
   EXPECT_EQ(shortenText("ab", 12, six), "\u2026");
   EXPECT_TRUE(wholeLines("aa bb cc", 30, six, 2) == 2 && wholeLines("aa bb cc", 30, six, 1) == 0);
   EXPECT_EQ(wholeLines("aa abcdef", 30, six, 9), 0u);
+}
+
+// Over 300 seconds: every bar's colour 25 or more from the background, the first 12 bars' 15
+// or more from each other, each the engine's next three draws that are so. (The PNG test shows
+// the bars drawn in these colours.)
+TEST(BarColours, KeepClearOfTheBackgroundAndTheFirst12OfEachOther) {
+  EXPECT_NEAR(colourDistance(0xFFFFFF, 0x000000), 100, 0.01);     // L* 100 and 0
+  EXPECT_NEAR(colourDistance(0xFF0000, 0x000000), 117.34, 0.05);  // red: L* 53.24, a* 80.09, b* 67.20
+  for (std::uint32_t seed = 1765000000; seed < 1765000300; ++seed) {
+    const std::vector<Colour> bars = barColours(seed, 14);
+    std::mt19937 engine(seed);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+      const auto breaksRule = [&](Colour colour) {
+        bool close = colourDistance(colour, 0x0A9FA6) < 25;
+        for (std::size_t j = 0; j < i && i < 12; ++j) close = close || colourDistance(colour, bars[j]) < 15;
+        return close;
+      };
+      for (;;) {
+        const Colour red = engine() % 256, green = engine() % 256;
+        const Colour drawn = red << 16 | green << 8 | engine() % 256;
+        if (drawn == bars[i]) break;
+        ASSERT_TRUE(breaksRule(drawn)) << seed << " skipped " << drawn << " for bar " << i;
+      }
+      EXPECT_FALSE(breaksRule(bars[i])) << seed << " bar " << i;
+    }
+  }
 }
 
 struct FixedMeasurer final : TextMeasurer {  // half the font size a byte, lines 1.25 apart

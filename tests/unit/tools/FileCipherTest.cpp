@@ -82,14 +82,6 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   fs::create_directory("folder");
   EXPECT_EQ(cipherFile("doc.txt", "folder", "abc"), CipherOutcome::WriteFailed);
 #ifndef _WIN32
-  // A replaced output keeps its permissions; a link stays a link to the replaced file.
-  std::ofstream("real.txt") << "vecchio";
-  fs::permissions("real.txt", fs::perms::owner_read | fs::perms::owner_write);
-  fs::create_symlink("real.txt", "link.txt");
-  EXPECT_EQ(cipherFile("doc.txt", "link.txt", "abc"), CipherOutcome::Done);
-  EXPECT_TRUE(fs::is_symlink("link.txt") && fs::file_size("real.txt") == plain.size());
-  EXPECT_EQ(fs::status("real.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
-
   // A file-size limit stands in for a disk that fills up after one block.
   rlimit saved{};
   ::getrlimit(RLIMIT_FSIZE, &saved);
@@ -103,12 +95,7 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   EXPECT_EQ(contentOf("out.bin"), "vecchio");
 #endif
   // No temporary file is left behind, in the folder or beside it.
-  const auto files = std::distance(fs::directory_iterator("."), fs::directory_iterator());
-#ifdef _WIN32
-  EXPECT_EQ(files, 3);
-#else
-  EXPECT_EQ(files, 5);
-#endif
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 3);
   EXPECT_TRUE(fs::is_empty("folder"));
   fs::current_path(before);
   fs::remove_all(directory);
