@@ -171,10 +171,18 @@ with tempfile.TemporaryDirectory() as w:
             proc.send_signal(sig)
             return proc.wait(timeout=60)
 
-        out = run(disk, CHART)
+        # Ended by a signal once the chart is saved: the saved chart stays.
+        proc = subprocess.Popen([BINARY], cwd=disk, stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        proc.stdin.write(CHART)
+        proc.stdin.flush()
+        out = b""
+        while b"Grafico salvato in " not in out and (chunk := proc.stdout.read1(4096)):
+            out += chunk
+        proc.send_signal(signal.SIGTERM)
+        proc.wait(timeout=60)
         saved = [n for n in os.listdir(disk) if n.startswith("grafico_")]
-        check("exFAT: chart saved, no temporary", b"Grafico salvato in " in out and len(saved) == 1 and
-              read(disk + "/" + saved[0]).startswith(b"\x89PNG") and not temporaries(disk))
+        check("exFAT: chart saved, kept after a signal, no temporary", b"Grafico salvato in " in out and
+              len(saved) == 1 and read(disk + "/" + saved[0]).startswith(b"\x89PNG") and not temporaries(disk))
         write(w + "/small", b"abc")
         for cleaner in (cipher(w + "/small", "small"), CHART):
             interrupted(signal.SIGKILL)
