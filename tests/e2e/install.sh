@@ -22,17 +22,30 @@ cd "$root"
 "$binary" --version >out 2>err; status=$?
 [ $status -eq 0 ] && [ ! -s err ] || fail "--version: status $status, stderr '$(cat err)'"
 [ "$(cat out)" = "tavrik-terminal $version" ] || fail "--version printed '$(cat out)'"
-"$binary" --help >out 2>err; status=$?
-[ $status -eq 0 ] && [ ! -s err ] || fail "--help: status $status, stderr '$(cat err)'"
+"$binary" -h >out 2>err; status=$?
+[ $status -eq 0 ] && [ ! -s err ] || fail "-h: status $status, stderr '$(cat err)'"
 for text in 'Uso: tavrik-terminal' English: function_history.txt color_data.txt risorsa.cf.txt grafico_ \
     'Scrivi solo quello che viene chiesto' 'Type only what is asked'; do
   grep -qF "$text" out || fail "--help does not mention '$text'"
 done
-for option in --verbose -h pippo; do
+"$binary" --help >help 2>err && cmp -s out help || fail "--help differs from -h"
+for case in "--verbose:opzione non riconosciuta / unrecognised option '--verbose'" \
+    "file.txt:argomento inatteso / unexpected argument 'file.txt'" "-:argomento inatteso / unexpected argument '-'"; do
+  option=${case%%:*}
   "$binary" "$option" >out 2>err; status=$?
   [ $status -eq 2 ] || fail "$option: status $status, not 2"
-  [ ! -s out ] && [ "$(wc -l <err)" -eq 1 ] && grep -qF -- "'$option'" err ||
+  [ ! -s out ] && [ "$(wc -l <err)" -eq 1 ] && grep -qF -- "${case#*:}" err ||
     fail "$option: stdout '$(cat out)', stderr '$(cat err)'"
+done
+# Output that cannot be written: one line on standard error, status 1, with
+# an option and after a session alike.
+full="tavrik-terminal: errore di scrittura / write error: $(python3 -c 'import os, errno; print(os.strerror(errno.ENOSPC))')"
+for run in "--version" "--help" "piped h"; do
+  case $run in
+    piped*) printf 'h\n' | "$binary" >/dev/full 2>err; status=$? ;;
+    *) "$binary" "$run" >/dev/full 2>err; status=$? ;;
+  esac
+  [ $status -eq 1 ] && [ "$(cat err)" = "$full" ] || fail "$run >/dev/full: status $status, stderr '$(cat err)'"
 done
 
 cmake --install "$build" --prefix "$root/prefix" >install.log || fail "cmake --install: $(cat install.log)"
