@@ -46,13 +46,14 @@ bench:
 	@cmake --build --preset release -j $(JOBS)
 	scripts/bench/all
 
-# The Debian package, in this directory, checked by lintian.
-package: build
-	@scripts/install-deps package
+# The Debian package, in this directory, built with debhelper from a copy of
+# the checkout in build-deb/ and checked by lintian (pedantic tags included).
+package:
+	@scripts/install-deps run package
 	@rm -f tavrik-terminal_*.deb
-	cd build && cpack -G DEB
-	cp build/tavrik-terminal_*.deb .
-	lintian --fail-on error tavrik-terminal_*.deb
+	scripts/build-deb build-deb
+	cp build-deb/tavrik-terminal_*.deb .
+	lintian --pedantic --fail-on error,warning tavrik-terminal_*.deb
 
 # The Windows program, cross-built with MinGW-w64: build-windows/tavrik-terminal.exe.
 windows:
@@ -73,9 +74,10 @@ test-windows:
 	  export WINEPREFIX="$$prefix"; scripts/wine-run cmd /c exit >/dev/null 2>&1; \
 	  ctest --preset windows-test
 
-# The zip for Windows users: the .exe, its data and README.txt.
+# The zip for Windows users (CPack): the .exe, its DLLs, its data, README.txt,
+# LICENSE.txt and NOTICES.txt.
 package-windows: windows
-	@cmake --build --preset windows --target package-windows
+	cd build-windows && cpack -G ZIP
 	cp build-windows/tavrik-terminal-*-windows-x86_64.zip .
 
 # Installs what is built, nothing else: no packages, no configure step.
@@ -88,4 +90,4 @@ install:
 	  chown --reference=build build/install_manifest.txt; fi
 
 clean:
-	rm -rf build build-asan build-fuzz build-windows tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip
+	rm -rf build build-asan build-fuzz build-windows build-deb tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip
