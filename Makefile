@@ -1,6 +1,6 @@
 # Two commands set everything up on a fresh Debian 12 machine:
-#   make run    installs what the program needs, builds the program alone and
-#               starts it in run/ (ignored by git)
+#   make run    installs what the program needs, builds the program alone in
+#               build-program/ and starts it in run/ (both ignored by git)
 #   make test   also installs the test tools, then runs the whole suite
 #               (plain and sanitized)
 # Each target installs only the package groups it needs (scripts/install-deps).
@@ -23,7 +23,7 @@ build:
 # (history, theme, charts) out of the checkout.
 run: build
 	@mkdir -p run
-	@cd run && ../build/tavrik-terminal
+	@cd run && ../build-program/tavrik-terminal
 
 test:
 	@scripts/install-deps run test
@@ -82,12 +82,12 @@ package-windows: windows
 
 # Installs what is built, nothing else: no packages, no configure step.
 install:
-	@test -x build/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
-	cmake --install build --prefix $(PREFIX)
+	@test -x build-program/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
+	cmake --install build-program --prefix $(PREFIX)
 	@# Run as root (sudo make install), the list of installed files in
-	@# build/ goes back to the owner of build/.
-	@if [ "$$(id -u)" -eq 0 ] && [ -f build/install_manifest.txt ]; then \
-	  chown --reference=build build/install_manifest.txt; fi
+	@# build-program/ goes back to the owner of build-program/.
+	@if [ "$$(id -u)" -eq 0 ] && [ -f build-program/install_manifest.txt ]; then \
+	  chown --reference=build-program build-program/install_manifest.txt; fi
 
 clean:
-	rm -rf build build-asan build-fuzz build-windows build-deb tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip
+	rm -rf build build-program build-asan build-fuzz build-windows build-deb tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip
