@@ -33,15 +33,16 @@ package=$root/one/$deb
 for dependency in libedit2 libstdc++6 libcairo2 libzip4; do
   dpkg-deb -f "$package" Depends | grep -q "\b$dependency\b" || fail "Depends lacks $dependency: $(dpkg-deb -f "$package" Depends)"
 done
+listing=$(dpkg-deb -c "$package")
 for file in ./usr/bin/tavrik-terminal ./usr/lib/tavrik-terminal/tavrik-chart-render.so \
     ./usr/lib/tavrik-terminal/tavrik-chart-pptx.so ./usr/share/tavrik-terminal/risorsa.cf.txt \
     ./usr/share/man/man1/tavrik-terminal.1.gz ./usr/share/man/it/man1/tavrik-terminal.1.gz \
     ./usr/share/doc/tavrik-terminal/copyright ./usr/share/doc/tavrik-terminal/changelog.gz; do
-  dpkg-deb -c "$package" | grep -q " $file\$" || fail "package lacks $file"
+  grep -q " $file\$" <<<"$listing" || fail "package lacks $file"
 done
 # No maintainer script: nothing runs at installation.
-[ -z "$(dpkg-deb --ctrl-tarfile "$package" | tar -t | grep -E 'postinst|postrm|preinst|prerm|triggers')" ] ||
-  fail "maintainer scripts: $(dpkg-deb --ctrl-tarfile "$package" | tar -t)"
+control=$(dpkg-deb --ctrl-tarfile "$package" | tar -t)
+! grep -qE 'postinst|postrm|preinst|prerm|triggers' <<<"$control" || fail "maintainer scripts: $control"
 
 dpkg-deb -x "$package" "$root/tree"
 # Fortify, stack protector, relro and bindnow as dpkg-buildflags gives them
