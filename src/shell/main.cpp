@@ -60,7 +60,7 @@ void printHelp() {
 #endif
 }
 
-// Standard output could not be written (a full disk, a closed pipe): one
+// Standard output could not be written (a full disk, say): one
 // line on standard error with the system's reason, and status 1. The reason
 // is that of a new attempt made now, since the write that failed the stream
 // may lie far behind.
