@@ -1,6 +1,6 @@
 # Two commands set everything up on a fresh Debian 12 machine:
-#   make run    installs what the program needs, builds the program alone and
-#               starts it in run/ (ignored by git)
+#   make run    installs what the program needs, builds the program alone in
+#               build-program/ and starts it in run/ (both ignored by git)
 #   make test   also installs the test tools, then runs the whole suite
 #               (plain and sanitized)
 # Each target installs only the package groups it needs (scripts/install-deps).
@@ -23,7 +23,7 @@ build:
 # (history, theme, charts) out of the checkout.
 run: build
 	@mkdir -p run
-	@cd run && ../build/tavrik-terminal
+	@cd run && ../build-program/tavrik-terminal
 
 test:
 	@scripts/install-deps run test
@@ -46,13 +46,14 @@ bench:
 	@cmake --build --preset release -j $(JOBS)
 	scripts/bench/all
 
-# The Debian package, in this directory, checked by lintian.
-package: build
-	@scripts/install-deps package
+# The Debian package, in this directory, built with debhelper from a copy of
+# the checkout in build-deb/ and checked by lintian (pedantic tags included).
+package:
+	@scripts/install-deps run package
 	@rm -f tavrik-terminal_*.deb
-	cd build && cpack -G DEB
-	cp build/tavrik-terminal_*.deb .
-	lintian --fail-on error tavrik-terminal_*.deb
+	scripts/build-deb build-deb
+	cp build-deb/tavrik-terminal_*.deb .
+	lintian --pedantic --fail-on error,warning tavrik-terminal_*.deb
 
 # The Windows program, cross-built with MinGW-w64: build-windows/tavrik-terminal.exe.
 windows:
@@ -73,19 +74,20 @@ test-windows:
 	  export WINEPREFIX="$$prefix"; scripts/wine-run cmd /c exit >/dev/null 2>&1; \
 	  ctest --preset windows-test
 
-# The zip for Windows users: the .exe, its data and README.txt.
+# The zip for Windows users (CPack): the .exe, its DLLs, its data, README.txt,
+# LICENSE.txt and NOTICES.txt.
 package-windows: windows
-	@cmake --build --preset windows --target package-windows
+	cd build-windows && cpack -G ZIP
 	cp build-windows/tavrik-terminal-*-windows-x86_64.zip .
 
 # Installs what is built, nothing else: no packages, no configure step.
 install:
-	@test -x build/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
-	cmake --install build --prefix $(PREFIX)
+	@test -x build-program/tavrik-terminal || { echo "make install: nothing is built yet: run 'make build' first" >&2; exit 1; }
+	cmake --install build-program --prefix $(PREFIX)
 	@# Run as root (sudo make install), the list of installed files in
-	@# build/ goes back to the owner of build/.
-	@if [ "$$(id -u)" -eq 0 ] && [ -f build/install_manifest.txt ]; then \
-	  chown --reference=build build/install_manifest.txt; fi
+	@# build-program/ goes back to the owner of build-program/.
+	@if [ "$$(id -u)" -eq 0 ] && [ -f build-program/install_manifest.txt ]; then \
+	  chown --reference=build-program build-program/install_manifest.txt; fi
 
 clean:
-	rm -rf build build-asan build-fuzz build-windows tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip
+	rm -rf build build-program build-asan build-fuzz build-windows build-deb tavrik-terminal_*.deb tavrik-terminal-*-windows-x86_64.zip

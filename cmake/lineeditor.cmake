@@ -9,10 +9,8 @@
 # It is still Debian's shared library, so its security updates reach the
 # program; the package names it among its dependencies, since dpkg-shlibdeps
 # cannot see a library loaded this way.
-# On Windows the console edits and recalls lines itself: nothing to build.
-if(WIN32)
-  return()
-endif()
+# (On Windows the console edits and recalls lines itself: this file is for
+# the other systems only.)
 pkg_check_modules(LIBEDIT REQUIRED libedit)
 target_include_directories(tavrik-core PRIVATE ${LIBEDIT_INCLUDE_DIRS})
 target_link_libraries(tavrik-core PUBLIC ${CMAKE_DL_LIBS})

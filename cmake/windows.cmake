@@ -1,8 +1,6 @@
 # The Windows platform layer's system libraries: Winsock (network probe),
 # BCrypt (random source), the shell (opening pages). All are Windows' own.
-if(NOT WIN32)
-  return()
-endif()
+# (Read for Windows only.)
 target_link_libraries(tavrik-core PUBLIC ws2_32 bcrypt shell32)
 # The program looks for its data beside the .exe only, so the build tree
 # has it there too, as the zip does.

@@ -111,6 +111,12 @@ Flow runDivision(Context& context) {
   console.endLine();
   const int mode = askInt(console, msg::kPath);
   if (mode < kFirstRemainderMode) {
+    // A zero divisor is refused here as in the remainder mode: no "inf" or
+    // "nan" from an integer division.
+    if (divisor == 0) {
+      writeMessageLine(console, msg::kDivisionByZero);
+      return Flow::Continue;
+    }
     console.write(kResult);
     console.write(static_cast<double>(dividend) / static_cast<double>(divisor));
     return Flow::Continue;

@@ -23,6 +23,10 @@ constexpr std::int32_t kMaxCount = std::numeric_limits<std::int32_t>::max();
 // Character classes of the "C" locale, whatever locale the process runs in.
 constexpr bool isLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// The bytes of a UTF-8 character beyond ASCII: its first byte, then the
+// continuation bytes that follow it.
+constexpr bool isMultiByteStart(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0xC0U; }
+constexpr bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; }
 
 MolarMass rejected(FormulaError error, std::string_view symbol, std::size_t position) {
   return MolarMass{kFormulaRejected, error, std::string(symbol), position};
@@ -38,7 +42,12 @@ MolarMass computeMolarMass(std::string_view formula) {
     // The first character starts a symbol whatever it is: anything that is
     // not a known symbol is refused by the lookup, and named.
     const std::size_t start = p;
-    if (p + 1 < length && isLowerLetter(formula[p + 1])) ++p;
+    if (isMultiByteStart(formula[p])) {
+      // A character beyond ASCII is named whole, never a part of it.
+      while (p + 1 < length && isContinuationByte(formula[p + 1])) ++p;
+    } else if (p + 1 < length && isLowerLetter(formula[p + 1])) {
+      ++p;
+    }
     const std::string_view symbol = formula.substr(start, p + 1 - start);
 
     const bool hasCount = p + 1 < length && isDigit(formula[p + 1]);

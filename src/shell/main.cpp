@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -61,15 +63,32 @@ void printHelp() {
 #endif
 }
 
-// The options: --help and --version, nothing else. Returns the exit status
+// Standard output could not be written (a full disk, say): one
+// line on standard error with the system's reason, and status 1. The reason
+// is that of a new attempt made now, since the write that failed the stream
+// may lie far behind.
+int reportWriteError() {
+  std::cout.clear();
+  errno = 0;
+  std::cout.put('\n').flush();
+  const int reason = errno != 0 ? errno : EIO;
+  std::cerr << "tavrik-terminal: errore di scrittura / write error: " << std::strerror(reason) << '\n';
+  return 1;
+}
+
+// The options: -h or --help and --version, nothing else. Returns the exit status
 // when an option was given, -1 to run the program.
 int handleOptions(int argc, char** argv) {
   if (argc < 2) return -1;
   bool help = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view option(argv[i]);
-    if (option == "--help") {
+    if (option == "--help" || option == "-h") {
       help = true;
+    } else if (option.size() < 2 || option.front() != '-') {
+      std::cerr << "tavrik-terminal: argomento inatteso / unexpected argument '" << option
+                << "' (tavrik-terminal --help)\n";
+      return kBadOption;
     } else if (option != "--version") {
       std::cerr << "tavrik-terminal: opzione non riconosciuta / unrecognised option '" << option
                 << "' (tavrik-terminal --help)\n";
@@ -82,7 +101,7 @@ int handleOptions(int argc, char** argv) {
     std::cout << "tavrik-terminal " TAVRIK_VERSION "\n";
   }
   std::cout.flush();
-  return std::cout ? 0 : 1;
+  return std::cout ? 0 : reportWriteError();
 }
 
 }  // namespace
@@ -111,5 +130,6 @@ int main(int argc, char** argv) {
   const int status = shell.run();
   console.flush();
   session->terminal().writeFirst(nullptr);
-  return status;
+  std::cout.flush();
+  return std::cout || status != 0 ? status : reportWriteError();
 }

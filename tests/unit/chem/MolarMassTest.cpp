@@ -35,6 +35,8 @@ TEST(MolarMass, TheFirstUnknownSymbolOrTooLargeCountStopsTheReading) {
       {"Co2", kUnknown, "Co", 0}, {"Ca(OH)2", kUnknown, "(", 2}, {"h2o", kUnknown, "h", 0},
       {"Uuo", kUnknown, "Uu", 0}, {"Hee", kUnknown, "e", 2}, {"Hz", kUnknown, "Hz", 0},
       {"H2 O", kUnknown, " ", 2}, {"NA", kUnknown, "A", 1}, {"H\xE9", kUnknown, "\xE9", 1},
+      {"CuSO4\xC2\xB7" "5H2O", kUnknown, "\xC2\xB7", 5}, {"H\xE2\x82\x82O", kUnknown, "\xE2\x82\x82", 1},
+      {"\xB7H", kUnknown, "\xB7", 0},
       {"Co2147483648", kUnknown, "Co", 0}, {"H2147483648", kTooLarge, "H", 0},
       {"NaCl2147483650", kTooLarge, "Cl", 2}, {"O2H99999999999999999999Co", kTooLarge, "H", 2}};
   // clang-format on
