@@ -16,7 +16,7 @@ constexpr int kBadOption = 2;
 constexpr std::size_t kRecalledLines = 1000;
 
 constexpr std::string_view kHelp =
-    "Uso: tavrik-terminal [--help | --version]\n"
+    "Uso: tavrik-terminal [-h | --help | --version]\n"
     "\n"
     "Tavrik Terminal riunisce una trentina di piccoli strumenti (calcolatrice,\n"
     "chimica, generatori di codici e password, codice fiscale, cifratura di\n"
@@ -36,7 +36,7 @@ constexpr std::string_view kHelp =
     "  i file indicati al comando n (cifratura: letti e scritti)\n"
     "\n"
     "Opzioni:\n"
-    "  --help     mostra questo aiuto ed esce\n"
+    "  -h, --help mostra questo aiuto ed esce\n"
     "  --version  mostra la versione ed esce\n"
     "\n"
     "English: Tavrik Terminal puts some thirty small tools behind the \"Path: \"\n"
@@ -46,8 +46,8 @@ constexpr std::string_view kHelp =
     "reads and writes function_history.txt (command lines), color_data.txt\n"
     "(colour theme), charts grafico_* and the files given to the cipher in the\n"
     "current directory, and reads risorsa.cf.txt (municipalities for the tax\n"
-    "code) there, else the installed copy. --help shows this text, --version\n"
-    "the version; any other option is an error (status 2).\n"
+    "code) there, else the installed copy. -h or --help shows this text,\n"
+    "--version the version; any other argument is an error (status 2).\n"
     "\n";
 
 void printHelp() {
