@@ -1,29 +1,3 @@
-=== 'f' with a municipality file in the working directory.
---- given risorsa.cf.txt
-ROMA<TAB>H501
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Rossi}
-
-Nome: {Mario}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {1}
-
-Mese di nascita (mm): {1}
-
-Anno di nascita (aaaa): {1980}
-
-Sesso (M/F): {M}
-
-Comune di nascita: {Roma}
-
-
-Codice fiscale: RSSMRA80A01H501U
-
-<PROMPT>
 === Names are whole lines. Each answer out of range is asked again: days 0 and 32, months 13 and 0, years -1 and 10000 (0 is accepted); a day that does not exist (31 February, 29 February 1900) is asked again from the day. The sex is the whole line: anything but M, F, "maschio" or "femmina" (any case, blanks around) is refused once, and nothing of it reaches the next question. Blanks around the municipality are ignored; of two lines for CASTRO the later one counts. A woman born on the 31st gets 71.
 --- given risorsa.cf.txt
 CASTRO<TAB>C337
