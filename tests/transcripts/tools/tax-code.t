@@ -72,33 +72,6 @@ Comune di nascita: {  castro }
 Codice fiscale: DLCNMR00T71M261M
 
 <PROMPT>
-=== The cadastral code itself is accepted as the place, in any case, even where a dated record gives the name another code on that day.
---- given risorsa.cf.txt
-MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-03
-MACCAGNO<TAB>M339<TAB>2014-02-04<TAB>9999-12-31
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Bianchi}
-
-Nome: {Luca}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {4}
-
-Mese di nascita (mm): {2}
-
-Anno di nascita (aaaa): {2014}
-
-Sesso (M/F): {maschio}
-
-Comune di nascita: {e775}
-
-
-Codice fiscale: BNCLCU14B04E775E
-
-<PROMPT>
 === A place that did not exist on the birth day is named and the question comes again; a name of two places valid on that day lists them by province and asks again, and the name with its province gives the place.
 --- given risorsa.cf.txt
 TIONE<TAB>L174<TAB>1861-03-17<TAB>1928-01-01<TAB>TN
