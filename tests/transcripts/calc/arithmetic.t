@@ -36,9 +36,6 @@ Inserisci valore:{30}
 Risultato: 0.5<PROMPT>
 === Refusals; a non-number is asked for again (the count); "5 a" leaves "a" for the prompt; the input ends inside the addition.
 --- dialogue
-<PROMPT>{d}
-<D>{7 0 2}
-<M>Errore: divisione per zero.
 <PROMPT>{q}
 
 Inserisci quanti valori vuoi utilizzare: {0}

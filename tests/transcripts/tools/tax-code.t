@@ -114,28 +114,3 @@ Codice fiscale: RSSMRA20A01L174N
 
 Errore caricare risorse
 <PROMPT>
-=== Without a file in the working directory the table installed with the program is used: Rita Levi-Montalcini, born in Torino.
---- option datadir=../../../data
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Levi-Montalcini}
-
-Nome: {Rita}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {22}
-
-Mese di nascita (mm): {4}
-
-Anno di nascita (aaaa): {1909}
-
-Sesso (M/F): {F}
-
-Comune di nascita: {Torino}
-
-
-Codice fiscale: LVMRTI09D62L219S
-
-<PROMPT>
