@@ -37,10 +37,9 @@ MUNICIPALITIES = b"ROMA\tH501\nMILANO\tF205\n"
 PLAIN_TEXT = b"Ciao!\r\n"
 
 
-def q(answer, prompt=None, per_byte=1):
-    """A question: its answer, its prompt if numeric, its output per bad byte."""
-    return {"answer": answer.encode(), "prompt": None if prompt is None else prompt.encode(),
-            "per_byte": per_byte}
+def q(answer, prompt=None):
+    """A question: its answer, and its prompt if numeric."""
+    return {"answer": answer.encode(), "prompt": None if prompt is None else prompt.encode()}
 
 
 def same_length(match):  # random codes and passwords: by their length only
@@ -106,9 +105,6 @@ COMMANDS = {
               result=r"Grafico salvato"),
 }
 
-KEYS = "@iasmdzupqetrcgwfv4321no5"
-
-
 def make_input(key, answers):
     return b"\n".join([key.encode()] + answers) + b"\n"
 
@@ -146,7 +142,7 @@ def results(command, outcome):
             for m in re.finditer(command["result"], text)]
 
 
-def basic_failures(outcome, data, per_byte=1):
+def basic_failures(outcome, data):
     problems = []
     if outcome["status"] is None:
         problems.append("blocked: did not end within %g s" % WALL_BACKSTOP)
@@ -156,7 +152,7 @@ def basic_failures(outcome, data, per_byte=1):
         problems.append("exit status %d" % outcome["status"])
     if outcome["err"]:
         problems.append("standard error not empty: %r" % outcome["err"][:200])
-    if len(outcome["out"]) > OUTPUT_BUDGET + per_byte * len(data):
+    if len(outcome["out"]) > OUTPUT_BUDGET + len(data):
         problems.append("output of %d bytes for %d bytes of input" % (len(outcome["out"]), len(data)))
     if not outcome["out"].endswith(b"\n"):
         problems.append("output does not end with a line break")
@@ -165,7 +161,7 @@ def basic_failures(outcome, data, per_byte=1):
 
 def check_case(key, command, index, kind, clean, outcome, data):
     question = command["questions"][index]
-    problems = basic_failures(outcome, data, question["per_byte"])
+    problems = basic_failures(outcome, data)
     if kind == "eof":
         # The program writes one line break when input ends: what came before
         # is exactly what the clean run had written when it reached this
@@ -191,8 +187,7 @@ def check_case(key, command, index, kind, clean, outcome, data):
 
 
 def main():
-    binary, keys = os.path.abspath(sys.argv[1]), KEYS
-    assert set(COMMANDS) == set(KEYS)
+    binary, keys = os.path.abspath(sys.argv[1]), list(COMMANDS)
 
     started, failures, cases = time.monotonic(), [], 0
     # Clean runs first: they must pass and show their result, since every
@@ -231,11 +226,8 @@ def main():
 
     for line in failures:
         print("FAIL " + line)
-    questions = [x for k in keys for x in COMMANDS[k]["questions"]]
-    numeric = sum(1 for x in questions if x["prompt"] is not None)
-    print("%d cases: %d clean runs, %d questions (%d numeric) x %d kinds; %d failures, %.1f s"
-          % (cases, len(keys), len(questions), numeric, len(BAD_INPUTS), len(failures),
-             time.monotonic() - started))
+    print("%d cases (%d clean runs); %d failures, %.1f s"
+          % (cases, len(keys), len(failures), time.monotonic() - started))
     return 1 if failures else 0
 
 

@@ -34,11 +34,8 @@ Inserisci l'esponente per la radice: La radice 3-esima di 27 e': 3
 
 Inserisci valore:{30}
 Risultato: 0.5<PROMPT>
-=== Refusals; a non-number is asked for again; "5 a" leaves "a" for the prompt; the input ends inside the addition.
+=== Refusals; a non-number is asked for again (the count); "5 a" leaves "a" for the prompt; the input ends inside the addition.
 --- dialogue
-<PROMPT>{d}
-<D>{7 0 2}
-<M>Errore: divisione per zero.
 <PROMPT>{q}
 
 Inserisci quanti valori vuoi utilizzare: {0}
@@ -46,9 +43,6 @@ Errore: inserire almeno un valore.
 <PROMPT>{q}
 
 Inserisci quanti valori vuoi utilizzare: {2}
-Valore: {x}
-
-Errore riprova
 Valore: {1 2}
 Valore: Risultato: 1.5<PROMPT>{r}
 

@@ -1,29 +1,3 @@
-=== 'f' with a municipality file in the working directory.
---- given risorsa.cf.txt
-ROMA<TAB>H501
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Rossi}
-
-Nome: {Mario}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {1}
-
-Mese di nascita (mm): {1}
-
-Anno di nascita (aaaa): {1980}
-
-Sesso (M/F): {M}
-
-Comune di nascita: {Roma}
-
-
-Codice fiscale: RSSMRA80A01H501U
-
-<PROMPT>
 === Names are whole lines. Each answer out of range is asked again: days 0 and 32, months 13 and 0, years -1 and 10000 (0 is accepted); a day that does not exist (31 February, 29 February 1900) is asked again from the day. The sex is the whole line: anything but M, F, "maschio" or "femmina" (any case, blanks around) is refused once, and nothing of it reaches the next question. Blanks around the municipality are ignored; of two lines for CASTRO the later one counts. A woman born on the 31st gets 71.
 --- given risorsa.cf.txt
 CASTRO<TAB>C337
@@ -98,33 +72,6 @@ Comune di nascita: {  castro }
 Codice fiscale: DLCNMR00T71M261M
 
 <PROMPT>
-=== The cadastral code itself is accepted as the place, in any case, even where a dated record gives the name another code on that day.
---- given risorsa.cf.txt
-MACCAGNO<TAB>E775<TAB>1861-03-17<TAB>2014-02-03
-MACCAGNO<TAB>M339<TAB>2014-02-04<TAB>9999-12-31
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Bianchi}
-
-Nome: {Luca}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {4}
-
-Mese di nascita (mm): {2}
-
-Anno di nascita (aaaa): {2014}
-
-Sesso (M/F): {maschio}
-
-Comune di nascita: {e775}
-
-
-Codice fiscale: BNCLCU14B04E775E
-
-<PROMPT>
 === A place that did not exist on the birth day is named and the question comes again; a name of two places valid on that day lists them by province and asks again, and the name with its province gives the place.
 --- given risorsa.cf.txt
 TIONE<TAB>L174<TAB>1861-03-17<TAB>1928-01-01<TAB>TN
@@ -166,29 +113,4 @@ Codice fiscale: RSSMRA20A01L174N
 
 
 Errore caricare risorse
-<PROMPT>
-=== Without a file in the working directory the table installed with the program is used: Rita Levi-Montalcini, born in Torino.
---- option datadir=../../../data
---- dialogue
-<PROMPT>{f}
-
-Cognome: {Levi-Montalcini}
-
-Nome: {Rita}
-
-Inserire la data di nascita nel formato: gg/mm/aaaa
-
-Giorno di nascita(gg): {22}
-
-Mese di nascita (mm): {4}
-
-Anno di nascita (aaaa): {1909}
-
-Sesso (M/F): {F}
-
-Comune di nascita: {Torino}
-
-
-Codice fiscale: LVMRTI09D62L219S
-
 <PROMPT>

@@ -180,7 +180,8 @@ TEST(EquationScanner, IntegerAndRealEquations) {
   EXPECT_EQ(scanRealEquation(" -1e1x * 2E-1y = +3 "), (RealEquation{-10, '*', 0.2, 3}));
   for (const std::string_view text :
        {"", "x+y=2", "2x+y=2", "2x+3y", "2x+3y=", "2 x+3y=5", "2x+3 y=5", "2x+3y=5z", "2x+3y=5 z",
-        "2x+3y==5", "2x+3z=5", "2X+3y=5", "2.5x+3y=5", "2147483648x+1y=1", "1x+1y=-2147483649"}) {
+        "2x+3y==5", "2x+3z=5", "2X+3y=5", "2.5x+3y=5", "2147483648x+1y=1", "1x+1y=-2147483649",
+        "2,5x+3y=5"}) {
     EXPECT_EQ(scanIntegerEquation(text), std::nullopt) << '"' << text << '"';
   }
   for (const std::string_view text : {"x+y=2", ".x+1y=1", "2ex+1y=1", "1e+x+1y=1", "infx+1y=1",

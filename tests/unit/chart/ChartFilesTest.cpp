@@ -55,20 +55,17 @@ void expectPng(const std::string& path, const ChartModel& chart, int tolerance) 
 
 #endif
 
-// Charts whose labels cannot all lie across their bars, one of them too long for any room.
-ChartRequest crowded(std::size_t count, WithLegend legend) {
-  ChartRequest request{"Giorni", "Giorno", "Valore", {}, {}, legend};
-  for (std::size_t i = 0; i < count; ++i) {
+// 40 bars: their labels read upwards, one of them shortened; a title with XML's own characters.
+ChartRequest crowded() {
+  ChartRequest request{"Entrate & <uscite> \"2026\"", "Giorno", "Valore", {}, {}, WithLegend::Yes};
+  for (std::size_t i = 0; i < 40; ++i) {
     request.values.push_back(double(i * 37 % 100 + 1));
-    request.labels.push_back(i == 6 ? "Una etichetta davvero troppo lunga per stare sotto la sua barra"
-                                    : "Giorno " + std::to_string(i + 1));
+    request.labels.push_back(i == 6
+                                 ? "Una etichetta davvero troppo lunga per stare sotto la sua barra"
+                                 : "Giorno " + std::to_string(i + 1));
   }
   return request;
 }
-const std::tuple<std::string, std::size_t, WithLegend> kCrowded[] = {
-    {"affollato-40.pptx", 40, WithLegend::Yes},
-    {"affollato-10000.pptx", 10000, WithLegend::Yes},
-    {"affollato-10000-senza.pptx", 10000, WithLegend::No}};
 
 class ChartFiles : public testing::Test {
  protected:
@@ -107,7 +104,7 @@ TEST_F(ChartFiles, EveryFormatIsWritten) {
     write(extension);
     EXPECT_GT(fs::file_size(dir_ + "/grafico" + std::string(extension)), 1000u) << extension;
   }
-  for (const auto& [name, count, legend] : kCrowded) write(name, crowded(count, legend));
+  write("affollato-40.pptx", crowded());
 }
 #else
 
@@ -142,9 +139,11 @@ TEST_F(ChartFiles, JpegDecodes) {
   std::fclose(file);
 }
 
-TEST_F(ChartFiles, PptxIsAZipOfWellFormedXmlWithOneShapePerBar) {
-  const ChartModel chart = write(".pptx");
-  const std::string unzip = "cd " + dir_ + " && unzip -q grafico.pptx -d parti && find parti";
+// A zip of well-formed XML: the title escaped, one shape per bar in its colour, and every text
+// where the layout put it, those reading upwards turned about their centres.
+TEST_F(ChartFiles, PptxIsAZipOfWellFormedXmlWithTheBarsAndTextsWhereTheLayoutPutThem) {
+  const ChartModel chart = write("affollato-40.pptx", crowded());
+  const std::string unzip = "cd " + dir_ + " && unzip -q affollato-40.pptx -d parti && find parti";
   ASSERT_EQ(std::system((unzip + " -type f -exec xmllint --noout {} +").c_str()), 0);
   std::ifstream file(dir_ + "/parti/ppt/slides/slide1.xml");
   const std::string slide{std::istreambuf_iterator<char>(file), {}};
@@ -158,88 +157,30 @@ TEST_F(ChartFiles, PptxIsAZipOfWellFormedXmlWithOneShapePerBar) {
     std::snprintf(fill, sizeof fill, "<a:srgbClr val=\"%06X\"/>", chart.bars[i].colour);
     EXPECT_NE(shape.find(fill, shape.find("prst=\"rect\"")), std::string::npos) << shape;
   }
-}
-
-double right(const Box& box) { return box.x + box.width; }
-double bottom(const Box& box) { return box.y + box.height; }
-
-// The number in its name, its box on the page in pixels, its lines joined by blanks.
-struct Shape { std::size_t number; Box box; bool upward; std::string text; };
-
-// The texts of a slide whose names begin with `prefix`: the shapes of their lines, one after
-// the other, taken together.
-std::vector<Shape> shapes(const std::string& slide, const std::string& prefix) {
-  std::vector<Shape> found;
-  const std::string name = "name=\"" + prefix;
-  for (auto at = slide.find(name); at != std::string::npos; at = slide.find(name, at + 1)) {
-    const std::string xml = slide.substr(at, slide.find("</p:sp>", at) - at);
+  RendererMeasurer measurer;
+  std::size_t at = 0;
+  std::size_t upward = 0;
+  for (const DisplayItem& item : layoutChart(chart, measurer).items) {
+    const auto* run = std::get_if<TextRun>(&item);
+    if (run == nullptr) continue;
+    at = slide.find("txBox=\"1\"", at + 1);
+    ASSERT_NE(at, std::string::npos) << run->text;
+    const std::size_t offset = slide.find("<a:off", at);
     double x = 0, y = 0, w = 0, h = 0;  // EMU
-    std::sscanf(xml.c_str() + xml.find("<a:off"), "<a:off x=\"%lf\" y=\"%lf\"/><a:ext cx=\"%lf\" cy=\"%lf\"",
+    std::sscanf(slide.c_str() + offset, "<a:off x=\"%lf\" y=\"%lf\"/><a:ext cx=\"%lf\" cy=\"%lf\"",
                 &x, &y, &w, &h);
-    Shape shape{std::stoul(xml.substr(name.size())), {x, y, w, h}, xml.find("rot=\"16200000\"") != xml.npos, ""};
-    if (shape.upward) shape.box = {x + (w - h) / 2, y + (h - w) / 2, h, w};  // turned about its centre
-    shape.box = {shape.box.x / 12700, shape.box.y / 12700, shape.box.width / 12700, shape.box.height / 12700};
-    const auto t = xml.find("<a:t>");
-    shape.text = xml.substr(t + 5, xml.find("</a:t>", t) - t - 5);
-    if (found.empty() || found.back().number != shape.number) {
-      found.push_back(shape);
-      continue;
-    }
-    Shape& text = found.back();  // a further line
-    const Box& a = text.box;
-    const Box& b = shape.box;
-    const double left = std::min(a.x, b.x), top = std::min(a.y, b.y);
-    text.box = {left, top, std::max(right(a), right(b)) - left, std::max(bottom(a), bottom(b)) - top};
-    text.text += " " + shape.text;
+    const bool turned = slide.substr(at, offset - at).find("rot=\"16200000\"") != std::string::npos;
+    const Box box = turned ? Box{x + (w - h) / 2, y + (h - w) / 2, h, w} : Box{x, y, w, h};
+    const Box expected = runBox(*run);
+    EXPECT_EQ(turned, run->upward) << run->text;
+    EXPECT_NEAR(box.x / 12700, expected.x, 1e-3) << run->text;
+    EXPECT_NEAR(box.y / 12700, expected.y, 1e-3) << run->text;
+    EXPECT_NEAR(box.width / 12700, expected.width, 1e-3) << run->text;
+    EXPECT_NEAR(box.height / 12700, expected.height, 1e-3) << run->text;
+    upward += run->upward;
   }
-  return found;
-}
-
-// 40 bars and 10,000: every label inside the chart and clear of the others, whole or
-// reading upwards and ending in "…"; every legend entry whole or ending in "…", in order,
-// or the last line telling how many are left out.
-TEST_F(ChartFiles, CrowdedLabelsAndLegendsKeepInsideApartAndWholeOrSayWhereTheyAreCut) {
-  for (const auto& [name, count, legend] : kCrowded) {
-    SCOPED_TRACE(name);
-    const ChartRequest request = crowded(count, legend);
-    const ChartModel chart = write(name, request);
-    const std::string unzip = "cd " + dir_ + " && unzip -p " + name + " ppt/slides/slide1.xml >slide.xml";
-    ASSERT_EQ(std::system(unzip.c_str()), 0);
-    std::ifstream file(dir_ + "/slide.xml");
-    const std::string slide{std::istreambuf_iterator<char>(file), {}};
-    const auto inside = [&](const Box& b) {
-      return b.x > -1e-3 && b.y > -1e-3 && right(b) < chart.width + 1e-3 && bottom(b) < chart.height + 1e-3;
-    };
-    const auto whole = [&](const Shape& shape) { return shape.text == request.labels[shape.number - 1]; };
-    const auto labels = shapes(slide, "Etichetta ");
-    ASSERT_GE(labels.size(), 10u);
-    const std::size_t step = labels[1].number - labels[0].number;  // every bar, or every 2nd, 5th, 10th...
-    std::size_t power = 1;
-    while (step % (power * 10) == 0) power *= 10;
-    EXPECT_TRUE(labels[0].number == 1 && (step == power || step == 2 * power || step == 5 * power)) << step;
-    for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_EQ(labels[i].number - labels[i - 1].number, step);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-      const Box& box = labels[i].box;
-      const bool cutUpward = labels[i].upward && labels[i].text.ends_with("\u2026");
-      EXPECT_TRUE(inside(box) && (whole(labels[i]) || cutUpward)) << labels[i].text;
-      for (std::size_t j = 0; j < i; ++j) {
-        const Box& other = labels[j].box;
-        EXPECT_TRUE(right(box) < other.x + 1e-3 || right(other) < box.x + 1e-3 ||
-                    bottom(box) < other.y + 1e-3 || bottom(other) < box.y + 1e-3)
-            << labels[i].text << " on " << labels[j].text;
-      }
-    }
-    const auto entries = shapes(slide, "Voce legenda ");
-    ASSERT_EQ(entries.empty(), legend == WithLegend::No);
-    const bool cut = !entries.empty() && entries.back().text.starts_with("\u2026 e altri ");
-    const std::size_t listed = entries.size() - cut;
-    const std::string more = "\u2026 e altri " + std::to_string(count - listed);
-    EXPECT_TRUE(entries.empty() || (cut ? entries.back().text == more : listed == count)) << more;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      EXPECT_TRUE(inside(entries[i].box) && (i == listed || entries[i].number == i + 1)) << entries[i].text;
-      EXPECT_TRUE(i == listed || whole(entries[i]) || entries[i].text.ends_with("\u2026")) << entries[i].text;
-    }
-  }
+  EXPECT_EQ(slide.find("txBox=\"1\"", at + 1), std::string::npos);
+  EXPECT_GE(upward, 20u);
 }
 
 #endif

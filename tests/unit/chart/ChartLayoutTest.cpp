@@ -180,6 +180,25 @@ bool apart(const Box& a, const Box& b) {
   return right(a) <= b.x + 1e-9 || right(b) <= a.x + 1e-9 || bottom(a) <= b.y + 1e-9 || bottom(b) <= a.y + 1e-9;
 }
 
+// The picture's texts whose names begin with `prefix`, by name, their lines joined by blanks;
+// no two overlap and none leaves the picture.
+std::map<std::string, std::string> textsInsideAndApart(const DisplayList& picture,
+                                                       std::string_view prefix) {
+  std::map<std::string, std::string> texts;
+  const std::vector<TextRun> runs = named<TextRun>(picture, prefix);
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    const Box box = runBox(runs[i]);
+    EXPECT_TRUE(box.x >= 0 && box.y >= 0 && right(box) <= picture.width &&
+                bottom(box) <= picture.height)
+        << runs[i].text;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_TRUE(apart(box, runBox(runs[j]))) << runs[i].text << " / " << runs[j].text;
+    std::string& joined = texts[runs[i].name];
+    joined.append(joined.empty() ? 0 : 1, ' ').append(runs[i].text);
+  }
+  return texts;
+}
+
 // Two lines at the widest, at 6 pixels a byte.
 constexpr const char* kTitle = "Vendite dell'anno duemilaventisei per mese, in euro, di tutti i negozi della "
                                     "catena, al netto di resi, sconti e imposte";
@@ -243,18 +262,9 @@ TEST(ChartLayout, AxesBarsAndTextsHoldForEveryValueSet) {
         EXPECT_NEAR(bar.width, slot * (1 - chart.barGap), 1);
       }
       // No two texts overlap and none leaves the picture; every label and entry whole.
-      std::vector<TextRun> runs = named<TextRun>(picture, "");
-      std::map<std::string, std::string> texts;
+      std::map<std::string, std::string> texts = textsInsideAndApart(picture, "");
       std::map<std::string, std::vector<TextRun>> byName;
-      for (std::size_t i = 0; i < runs.size(); ++i) {
-        const Box box = runBox(runs[i]);
-        EXPECT_TRUE(box.x >= 0 && box.y >= 0 && right(box) <= picture.width && bottom(box) <= picture.height)
-            << runs[i].text;
-        for (std::size_t j = 0; j < i; ++j) EXPECT_TRUE(apart(box, runBox(runs[j]))) << runs[i].text << " / " << runs[j].text;
-        byName[runs[i].name].push_back(runs[i]);
-        std::string& joined = texts[runs[i].name];
-        joined.append(joined.empty() ? 0 : 1, ' ').append(runs[i].text);
-      }
+      for (const TextRun& run : named<TextRun>(picture, "")) byName[run.name].push_back(run);
       // (40 bars have every 2nd label, upwards, and their legend in columns: some shortened.)
       const auto whole = [&](const std::string& text, std::size_t i) {
         return text == request.labels[i] || (values.size() == 40 && text.ends_with("\u2026"));
@@ -286,6 +296,48 @@ TEST(ChartLayout, AxesBarsAndTextsHoldForEveryValueSet) {
       const auto& xTitle = byName["Titolo asse x"];  // at the foot, 3 pixels up
       EXPECT_TRUE(xTitle.size() == 2 && bottom(runBox(xTitle.back())) == picture.height - 3);
     }
+  }
+}
+
+// 10,000 bars, one label too long for any room: every step-th label from the first (a step of
+// 1, 2 or 5 times a power of ten), whole or shortened reading upwards; the legend's first
+// entries in order, whole or shortened, then a line telling how many are left out.
+TEST(ChartLayout, TenThousandBarsThinTheirLabelsAndTheLegendSaysHowManyItLeavesOut) {
+  FixedMeasurer measurer;
+  for (const WithLegend legend : {WithLegend::Yes, WithLegend::No}) {
+    SCOPED_TRACE(legend == WithLegend::Yes);
+    ChartRequest request{"Giorni", "Giorno", "Valore", oneTo(10000), {}, legend};
+    for (std::size_t i = 0; i < 10000; ++i)
+      request.labels.push_back(
+          i == 6 ? "Una etichetta davvero troppo lunga per stare sotto la sua barra"
+                 : "Giorno " + std::to_string(i + 1));
+    const DisplayList picture = layoutChart(buildBarChart(request, barColours(7, 10000)), measurer);
+    // (The labels are kept apart from each other, the legend's entries from each other.)
+    std::map<std::string, std::string> texts = textsInsideAndApart(picture, "Etichetta ");
+    texts.merge(textsInsideAndApart(picture, "Voce legenda "));
+    std::vector<std::size_t> labels;  // the bars labelled
+    for (const TextRun& run : named<TextRun>(picture, "Etichetta ")) {
+      const std::size_t bar = std::stoul(run.name.substr(std::string_view("Etichetta ").size()));
+      if (labels.empty() || labels.back() != bar) labels.push_back(bar);
+      const std::string& label = texts[run.name];
+      EXPECT_TRUE(label == request.labels[bar - 1] || (run.upward && label.ends_with("\u2026")))
+          << label;
+    }
+    ASSERT_GE(labels.size(), 10u);
+    const std::size_t step = labels[1] - labels[0];
+    std::size_t power = 1;
+    while (step % (power * 10) == 0) power *= 10;
+    EXPECT_TRUE(labels[0] == 1 && (step == power || step == 2 * power || step == 5 * power))
+        << step;
+    for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_EQ(labels[i] - labels[i - 1], step);
+    std::size_t listed = 0;
+    for (; texts.contains("Voce legenda " + std::to_string(listed + 2)); ++listed) {
+      const std::string& entry = texts["Voce legenda " + std::to_string(listed + 1)];
+      EXPECT_TRUE(entry == request.labels[listed] || entry.ends_with("\u2026")) << entry;
+    }
+    const std::string more = "\u2026 e altri " + std::to_string(10000 - listed);
+    EXPECT_EQ(texts["Voce legenda " + std::to_string(listed + 1)],
+              legend == WithLegend::Yes ? more : "");
   }
 }
 

@@ -34,5 +34,19 @@ TEST(TaxCode, CheckCharacter) {
   EXPECT_EQ(taxCodeCheckCharacter("RSSMRA80A01H501U"), 'U');  // a 16th character is not counted
 }
 
+// "maschio" is male (the refusals are in the dialogue); the cadastral code itself is a place.
+TEST(TaxCode, SexAndCadastralCodeAsAnswered) {
+  for (const char* male : {"M", "m", " maschio ", "MASCHIO"})
+    EXPECT_EQ(sexFromAnswer(male), Sex::Male);
+  // The code itself, in any case, on a day when the name gives another.
+  const auto table = parseMunicipalities(
+      "MACCAGNO\tE775\t1861-03-17\t2014-02-03\n"
+      "MACCAGNO\tM339\t2014-02-04\t9999-12-31\n");
+  ASSERT_TRUE(table);
+  const MunicipalityLookup place = municipalityOf(*table, " e775 ", 20140204);
+  EXPECT_TRUE(place.outcome == MunicipalityLookup::Outcome::Found && place.code.letter == 'E' &&
+              place.code.number == 775);
+}
+
 }  // namespace
 }  // namespace tavrik::tools
