@@ -1,5 +1,7 @@
-// Any bytes: a mass is finite, not negative, unchanged by "C0" appended; a refusal names the symbol
-// at its place, unknown or with a count of ten digits or more, and all before that place reads.
+// Any bytes: a mass is finite, not negative, unchanged by "C0" appended; a refusal names the
+// symbol (one or two ASCII characters, a small letter second, or one whole UTF-8 character) at
+// its place, unknown or with a count of ten digits or more, and all before that place reads.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -22,9 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool known = buildAtomicMassTable().find(symbol).has_value();
   const std::size_t countAt = result.position + symbol.size();
   const std::size_t digits = formula.find_first_not_of("0123456789", countAt) - countAt;
-  if (result.value != kFormulaRejected || symbol.empty() || symbol.size() > 2 ||
+  const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U; };
+  const bool lead = !symbol.empty() && static_cast<unsigned char>(symbol[0]) >= 0xC0U;
+  const bool ascii =
+      symbol.size() == 1 || (symbol.size() == 2 && symbol[1] >= 'a' && symbol[1] <= 'z');
+  const bool wellFormed = lead ? std::all_of(symbol.begin() + 1, symbol.end(), continuation) &&
+                                     !continuation(formula[countAt])
+                               : ascii;
+  if (result.value != kFormulaRejected || !wellFormed ||
       formula.compare(result.position, symbol.size(), symbol) != 0 ||
-      (symbol.size() == 2 && !(symbol[1] >= 'a' && symbol[1] <= 'z')) ||
       known != (result.error == FormulaError::CountTooLarge) || (known && digits < 10) ||
       computeMolarMass(formula.substr(0, result.position)).error != FormulaError::None) {
     std::abort();

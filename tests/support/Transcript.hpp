@@ -9,7 +9,7 @@ namespace tavrik::testing {
 /// One dialogue, read from a section of a transcript file:
 ///
 ///   === <title>                        (a new dialogue, run on its own)
-///   --- option reachable=no newinstance=no terminal=1 now=1700000000 datadir=../../../data workdir=removed
+///   --- option reachable=no newinstance=no terminal=1 now=1700000000 workdir=removed
 ///       (the network does not answer, no new instance can be started, output
 ///       at a terminal, the clock, installed data relative to the file, the
 ///       working directory gone; reachable=yes and newinstance=yes when not given)

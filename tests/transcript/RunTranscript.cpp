@@ -91,7 +91,7 @@ fs::path freshDirectory() {
 }
 
 // Runs one dialogue; `show` prints the run as a transcript instead.
-bool runDialogue(Transcript& t, const fs::path& file, bool show) {
+bool runDialogue(Transcript& t, bool show) {
 #ifdef _WIN32
   if (t.options.contains("workdir") && t.options["workdir"] == "removed") {
     std::cerr << "SKIPPED on Windows, where the working directory of a program cannot be removed: " << t.title
@@ -111,9 +111,6 @@ bool runDialogue(Transcript& t, const fs::path& file, bool show) {
   if (t.options.contains("newinstance")) platform.newInstanceStarts = t.options["newinstance"] == "yes";
   if (t.options.contains("terminal")) platform.interactive = t.options["terminal"] == "1";
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
-  if (t.options.contains("datadir")) {  // relative to the transcript file
-    platform.dataDir = (file.parent_path() / t.options["datadir"]).lexically_normal().string();
-  }
   if (t.options.contains("workdir") && t.options["workdir"] == "removed") fs::remove_all(workDir);
 
   std::ostringstream out;
@@ -182,7 +179,7 @@ int main(int argc, char** argv) {
   int failed = 0;
   for (Transcript& t : dialogues) {
     if (show) std::cout << "=== " << t.title << "\n";
-    if (!runDialogue(t, file, show)) {
+    if (!runDialogue(t, show)) {
       std::cerr << "FAILED: " << t.title << "\n\n";
       ++failed;
     }
