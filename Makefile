@@ -61,18 +61,23 @@ windows:
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 
-# Its tests under Wine, in a Wine prefix made for this run and removed after
-# it; the .exe is compared with the Linux program, and its chart files are
-# read back by the Linux chart tests, both built first.
+# Its tests under Wine, in a Wine prefix made for this run in build-windows/
+# and removed after it; the .exe is compared with the Linux program, and its
+# chart files are read back by the Linux chart tests, both built first. On a
+# machine where Wine cannot start a program of its own, it says why and runs
+# only the checks that need no Wine (the .exe's resources and the zip).
 test-windows:
 	@scripts/install-deps run test windows
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target tavrik-terminal unit-chart
 	@cmake --preset windows-test >/dev/null
 	@cmake --build --preset windows-test -j $(JOBS)
-	@prefix=$$(mktemp -d); trap 'WINEPREFIX='"$$prefix"' wineserver -k 2>/dev/null; rm -rf "$$prefix"' EXIT; \
-	  export WINEPREFIX="$$prefix"; scripts/wine-run cmd /c exit >/dev/null 2>&1; \
-	  ctest --preset windows-test
+	@prefix=$$(mktemp -d "$(CURDIR)/build-windows/wine.XXXXXX"); \
+	  trap 'WINEPREFIX='"$$prefix"' wineserver -k 2>/dev/null; rm -rf "$$prefix"' EXIT; \
+	  export WINEPREFIX="$$prefix"; \
+	  if scripts/wine-run cmd /c exit; then ctest --preset windows-test; else \
+	    echo "make test-windows: Wine cannot start here (see above): only the checks without Wine run" >&2; \
+	    ctest --preset windows-test -R '^windows/package$$'; fi
 
 # The zip for Windows users (CPack): the .exe, its DLLs, its data, README.txt,
 # LICENSE.txt and NOTICES.txt.
