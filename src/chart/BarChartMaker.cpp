@@ -86,17 +86,8 @@ std::optional<std::string> saveChart(const ChartModel& chart, FileFormat format,
   // first free name: nothing is left behind if anything fails.
   const auto file = files::PendingFile::createIn(".");
   if (!file || !makeChart(chart, format, file->path())) return std::nullopt;
-  return claimChartFileName(seed, extension, [&](const std::string& candidate) {
-    switch (file->claimName(candidate)) {
-      case files::PendingFile::Claim::Claimed:
-        return NameClaim::Claimed;
-      case files::PendingFile::Claim::Taken:
-        return NameClaim::Taken;
-      case files::PendingFile::Claim::Failed:
-        break;
-    }
-    return NameClaim::Failed;
-  });
+  return claimChartFileName(seed, extension,
+                            [&](const std::string& candidate) { return file->claimName(candidate); });
 }
 
 }  // namespace

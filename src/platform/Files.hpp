@@ -69,6 +69,8 @@ class InputFile {
   Status status() const { return status_; }
   /// Reads up to `size` bytes; 0 at the end, -1 on a read error.
   std::ptrdiff_t read(unsigned char* buffer, std::size_t size);
+  /// The file's size in bytes now; 0 when it cannot be told.
+  std::uint64_t size() const;
 
  private:
   // A file descriptor, or a Windows handle; -1 when none.

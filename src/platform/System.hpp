@@ -23,6 +23,9 @@ class System {
   virtual bool startNewInstance() = 0;
   /// Calendar time in whole seconds since the epoch.
   virtual std::int64_t nowSeconds() = 0;
+  /// Milliseconds of a clock that only moves forward, for how long
+  /// something takes (its zero means nothing).
+  virtual std::int64_t steadyMillis() = 0;
   virtual void sleepMillis(int milliseconds) = 0;
   /// Fills the span from the system's cryptographic random source.
   virtual void secureRandom(std::span<std::uint32_t> out) = 0;

@@ -23,6 +23,8 @@ class FakePlatform final : public Terminal, public System {
   bool interactive = false;           // output shown on a terminal
   std::int64_t now = 1'700'000'000;   // the clock, in seconds
   long long sleptMillis = 0;          // total time the program slept
+  std::int64_t steadyNow = 0;         // the steady clock, in milliseconds,
+  std::int64_t steadyStep = 0;        // moved on this much at each reading
   std::mt19937 randomSource{12345};   // stands in for the system's source
   std::string dataDir;                // installed data directory; empty = none
 
@@ -50,6 +52,7 @@ class FakePlatform final : public Terminal, public System {
     return newInstanceStarts;
   }
   std::int64_t nowSeconds() override { return now; }
+  std::int64_t steadyMillis() override { return steadyNow += steadyStep; }
   void sleepMillis(int milliseconds) override { sleptMillis += milliseconds; }
   void secureRandom(std::span<std::uint32_t> out) override {
     for (auto& word : out) word = static_cast<std::uint32_t>(randomSource());

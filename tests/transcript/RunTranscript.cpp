@@ -111,6 +111,7 @@ bool runDialogue(Transcript& t, bool show) {
   if (t.options.contains("newinstance")) platform.newInstanceStarts = t.options["newinstance"] == "yes";
   if (t.options.contains("terminal")) platform.interactive = t.options["terminal"] == "1";
   if (t.options.contains("now")) platform.now = std::stoll(t.options["now"]);
+  if (t.options.contains("clockstep")) platform.steadyStep = std::stoll(t.options["clockstep"]);
   if (t.options.contains("workdir") && t.options["workdir"] == "removed") fs::remove_all(workDir);
 
   std::ostringstream out;

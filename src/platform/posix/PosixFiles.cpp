@@ -530,6 +530,12 @@ std::ptrdiff_t InputFile::read(unsigned char* buffer, std::size_t size) {
   return readSome(static_cast<int>(handle_), buffer, size);
 }
 
+std::uint64_t InputFile::size() const {
+  struct stat status {};
+  if (handle_ < 0 || ::fstat(static_cast<int>(handle_), &status) != 0 || status.st_size < 0) return 0;
+  return static_cast<std::uint64_t>(status.st_size);
+}
+
 PendingFile::Opened PendingFile::createFor(const std::string& target, std::unique_ptr<PendingFile>& file) {
   Target opened;
   const Opened result = openTarget(target, opened);

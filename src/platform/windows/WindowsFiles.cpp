@@ -664,6 +664,12 @@ std::ptrdiff_t InputFile::read(unsigned char* buffer, std::size_t size) {
   return readSome(reinterpret_cast<HANDLE>(handle_), buffer, size);
 }
 
+std::uint64_t InputFile::size() const {
+  LARGE_INTEGER size{};
+  if (handle_ == -1 || !::GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size) || size.QuadPart < 0) return 0;
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
 PendingFile::Opened PendingFile::createFor(const std::string& target, std::unique_ptr<PendingFile>& file) {
   std::wstring resolved = wideName(target);
   if (resolved.empty()) return Opened::Refused;

@@ -50,6 +50,26 @@ input shown
 a<CR>
 b<NUL><NUL>c<HEX:1a>
 <CR><HEX:1a><NUL><HEX:ff><HEX:80>z
+=== At a terminal, a cipher still going after a second shows how far it is on its report's line, blanked before the report.
+--- option terminal=1 clockstep=1000
+--- given poco.txt
+ciao
+--- dialogue
+<PROMPT>{n}
+<MENU>{2}
+
+Inserisci il nome del file di input cifrato: {poco.txt}
+
+Inserisci il nome del file di output decifrato: {poco.txt}
+
+Inserisci la chiave di decifratura: {abc}
+
+<CR>Elaborazione: 100% (0 MB/s)<CR>                           <CR>File processato correttamente.
+
+<PROMPT>
+--- platform
+input hidden
+input shown
 === Refusals leave an existing output as it was: a key with a non-letter; a missing input, reported before the key is looked at and in the same place in both directions; an output in a directory that does not exist. Menu answers other than a lone 1 or 2 are refused, and the line end after the answer is discarded.
 --- given in.txt
 ciao

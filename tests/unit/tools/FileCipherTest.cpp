@@ -8,8 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "platform/Files.hpp"
+#include "shell/Console.hpp"
+#include "support/FakePlatform.hpp"
 #include "tools/FileCipher.hpp"
 
 namespace tavrik::tools {
@@ -56,6 +59,18 @@ TEST(FileCipher, XorFollowsTheByteRuleForAnyKeySizeAndPosition) {
       }
     }
   }
+}
+
+TEST(FileCipher, ProgressLineFromOneSecondAtMostFiveTimesASecondOverItsLongestText) {
+  std::stringstream io;  // nothing is read
+  Console console(io, io);
+  FakePlatform platform;  // the steady clock stands at 0 when the cipher begins
+  CipherProgressLine line(console, platform);
+  for (const auto& [millis, megabytes] : {std::pair{999, 900}, {1000, 1000}, {1150, 1050}, {1200, 1100}}) {
+    platform.steadyNow = millis;
+    line.update(megabytes * 1'000'000ull, 10'000'000'000);
+  }
+  EXPECT_EQ(io.str(), "\rElaborazione: 10% (1000 MB/s)\rElaborazione: 11% (916 MB/s) ");
 }
 
 TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
