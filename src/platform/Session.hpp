@@ -4,9 +4,9 @@
 #include <memory>
 #include <ostream>
 
-#include "platform/LineInput.hpp"
-#include "platform/System.hpp"
-#include "platform/Terminal.hpp"
+#include "LineInput.hpp"
+#include "System.hpp"
+#include "Terminal.hpp"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/LineEditor.hpp"
+#include "LineEditor.hpp"
 
 #include <dlfcn.h>
 #include <fcntl.h>

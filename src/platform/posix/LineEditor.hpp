@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/LineInput.hpp"
+#include "../LineInput.hpp"
 
 struct editline;
 struct history;

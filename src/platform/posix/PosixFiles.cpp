@@ -14,9 +14,9 @@
 #include <sstream>
 #include <utility>
 
-#include "platform/Files.hpp"
-#include "platform/ReadLoops.hpp"
-#include "platform/posix/SignalCleanup.hpp"
+#include "../Files.hpp"
+#include "../ReadLoops.hpp"
+#include "SignalCleanup.hpp"
 
 namespace tavrik::files {
 

@@ -1,8 +1,8 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include "platform/Modules.hpp"
-#include "platform/posix/PosixSystem.hpp"
+#include "../Modules.hpp"
+#include "PosixSystem.hpp"
 
 namespace tavrik::modules {
 

@@ -1,10 +1,10 @@
-#include "platform/Session.hpp"
+#include "../Session.hpp"
 
 #include <iostream>
 
-#include "platform/posix/LineEditor.hpp"
-#include "platform/posix/PosixSystem.hpp"
-#include "platform/posix/PosixTerminal.hpp"
+#include "LineEditor.hpp"
+#include "PosixSystem.hpp"
+#include "PosixTerminal.hpp"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixSystem.hpp"
+#include "PosixSystem.hpp"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/posix/PosixTerminal.hpp"
+#include "PosixTerminal.hpp"
 
 namespace tavrik {
 

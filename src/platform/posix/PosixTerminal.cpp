@@ -1,4 +1,4 @@
-#include "platform/posix/PosixTerminal.hpp"
+#include "PosixTerminal.hpp"
 
 #include <termios.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/posix/SignalCleanup.hpp"
+#include "SignalCleanup.hpp"
 
 namespace tavrik {
 

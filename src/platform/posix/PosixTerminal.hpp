@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Terminal.hpp"
+#include "../Terminal.hpp"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "platform/posix/SignalCleanup.hpp"
+#include "SignalCleanup.hpp"
 
 #include <limits.h>
 #include <signal.h>

@@ -1,9 +1,9 @@
-#include "platform/windows/ConsoleInput.hpp"
+#include "ConsoleInput.hpp"
 
 #include <array>
 #include <string_view>
 
-#include "platform/windows/Utf16.hpp"
+#include "Utf16.hpp"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "platform/windows/Utf16.hpp"
+#include "Utf16.hpp"
 
 #include <windows.h>
 

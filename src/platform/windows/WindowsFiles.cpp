@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Files.hpp"
-#include "platform/ReadLoops.hpp"
-#include "platform/windows/Utf16.hpp"
+#include "../Files.hpp"
+#include "../ReadLoops.hpp"
+#include "Utf16.hpp"
 
 namespace tavrik::files {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/Modules.hpp"
-#include "platform/windows/Utf16.hpp"
+#include "../Modules.hpp"
+#include "Utf16.hpp"
 
 namespace tavrik::modules {
 

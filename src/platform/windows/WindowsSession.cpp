@@ -6,10 +6,10 @@
 #include <iostream>
 #include <memory>
 
-#include "platform/Session.hpp"
-#include "platform/windows/ConsoleInput.hpp"
-#include "platform/windows/WindowsSystem.hpp"
-#include "platform/windows/WindowsTerminal.hpp"
+#include "../Session.hpp"
+#include "ConsoleInput.hpp"
+#include "WindowsSystem.hpp"
+#include "WindowsTerminal.hpp"
 
 namespace tavrik {
 

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <thread>
 
-#include "platform/Modules.hpp"
-#include "platform/windows/Utf16.hpp"
-#include "platform/windows/WindowsSystem.hpp"
+#include "../Modules.hpp"
+#include "Utf16.hpp"
+#include "WindowsSystem.hpp"
 
 namespace tavrik {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/System.hpp"
+#include "../System.hpp"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "platform/windows/WindowsTerminal.hpp"
+#include "WindowsTerminal.hpp"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string_view>
 
-#include "platform/windows/Utf16.hpp"
+#include "Utf16.hpp"
 
 namespace tavrik {
 

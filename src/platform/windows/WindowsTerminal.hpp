@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/Terminal.hpp"
+#include "../Terminal.hpp"
 
 namespace tavrik {
 
