@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "platform/Files.hpp"
 #include "shell/Console.hpp"
@@ -84,7 +85,10 @@ TEST(FileCipher, InPlaceAcrossBlocksAndFailedWritesThatChangeNothing) {
   std::ofstream("doc.txt", std::ios::binary) << plain;
   EXPECT_EQ(cipherFile("doc.txt", "doc.txt", "Settete"), CipherOutcome::Done);
   EXPECT_TRUE(contentOf("doc.txt") == byteRule(plain, "Settete", 0));
-  EXPECT_EQ(cipherFile("doc.txt", "./doc.txt", "Settete"), CipherOutcome::Done);
+  std::vector<std::uint64_t> left;  // after each block, of the size the file had
+  const auto progress = [&left](std::uint64_t done, std::uint64_t total) { left.push_back(total - done); };
+  EXPECT_EQ(cipherFile("doc.txt", "./doc.txt", "Settete", progress), CipherOutcome::Done);
+  EXPECT_EQ(left, (std::vector<std::uint64_t>{2 * kCipherBlockSize + 777, kCipherBlockSize + 777, 777, 0}));
   EXPECT_TRUE(contentOf("doc.txt") == plain);
   {
     // A second run on a file another one is replacing changes nothing.
