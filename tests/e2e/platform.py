@@ -170,8 +170,9 @@ status, out = terminal({})
 check("coloured and titled, put back at SIGTERM (143)", status == 143 and b"\x1b[104;93m" in out and
       b"\x1b]0;Tavrik Terminal\x07" in out and out.endswith(RESTORED))
 check("scrollback kept", b"\x1b[3J" not in out)
-status, out = terminal({}, signal.SIGHUP)
-check("put back at SIGHUP (129)", status == 129 and out.endswith(RESTORED))
+for sig in (signal.SIGHUP, signal.SIGPIPE, signal.SIGXFSZ, signal.SIGUSR1, signal.SIGUSR2, signal.SIGALRM):
+    status, out = terminal({}, sig)
+    check("put back at %s (%d)" % (sig.name, 128 + sig), status == 128 + sig and out.endswith(RESTORED))
 status, out = terminal({"NO_COLOR": "1"})
 check("NO_COLOR: no colours", b"\x1b]0;" in out and b"\x1b[104" not in out and b"\x1b[0m" not in out)
 check("TERM=dumb: no escape sequence", b"\x1b" not in terminal({"TERM": "dumb"})[1])

@@ -6,6 +6,7 @@ run must end with status 0, a clean standard error and bounded output; at a
 numeric question "Errore riprova" and the prompt again, then the clean run's
 result; after end of input, the clean output cut there plus one line break.
 A loop is caught by a CPU-time limit, a blocked run by a wall-clock backstop.
+Where a question takes one decimal number, a decimal comma gives what the point gives.
 The information pages reach the network: "helpsite" and settings entry 2 are
 never typed. Commands that ask nothing are left to the transcripts.
 
@@ -223,6 +224,16 @@ def main():
             cases += 1
             for p in check_case(k, COMMANDS[k], index, kind, clean[k], outcome, data):
                 failures.append("%s question %d %s: %s" % (k, index + 1, kind, p))
+
+        # Where a question takes one decimal number, "N,25" gives what "N.25" gives.
+        for k, index in (("m", 0), ("z", 0), ("u", 0), ("t", 0), ("w", 2), ("2", 1)):
+            answers = [x["answer"] for x in COMMANDS[k]["questions"]]
+            point, comma = pool.map(lambda mark: run(binary, make_input(k, answers[:index] + [
+                answers[index].split(b".")[0] + mark] + answers[index + 1:])), (b".25", b",25"))
+            cases += 1
+            if comma["status"] != 0 or b"Errore riprova" in comma["out"] or results(COMMANDS[k], comma) in (
+                    [], results(COMMANDS[k], clean[k])) or results(COMMANDS[k], comma) != results(COMMANDS[k], point):
+                failures.append("%s question %d: a decimal comma not read as the point" % (k, index + 1))
 
     for line in failures:
         print("FAIL " + line)
