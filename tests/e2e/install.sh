@@ -50,12 +50,6 @@ done
 cmake --install "$build" --prefix "$root/prefix" >install.log || fail "cmake --install: $(cat install.log)"
 installed=$root/prefix/bin/tavrik-terminal
 modules=$root/prefix/lib/tavrik-terminal
-for file in "$installed" "$modules/tavrik-chart-render.so" "$modules/tavrik-chart-pptx.so" \
-    prefix/share/tavrik-terminal/risorsa.cf.txt prefix/share/man/man1/tavrik-terminal.1.gz \
-    prefix/share/man/it/man1/tavrik-terminal.1.gz \
-    prefix/share/doc/tavrik-terminal/copyright prefix/share/doc/tavrik-terminal/changelog.gz; do
-  [ -s "$file" ] || fail "not installed: $file"
-done
 # English in man1, Italian in it/man1; each lists every exit status.
 for page in "EXIT STATUS:prefix/share/man/man1" "STATO D'USCITA:prefix/share/man/it/man1"; do
   zcat "${page#*:}/tavrik-terminal.1.gz" >page.1 || fail "${page#*:}: not gzip"

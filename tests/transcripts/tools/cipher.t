@@ -9,7 +9,8 @@ Seleziona un'azione da eseguire:
 2. Decifrare un file
 
 Path: 
-=== 'n' then '1' enciphers, '2' deciphers with the same key back to every byte (CR, LF, NUL, byte 26); enciphering reports after one more blank line. The key alone is read with the input hidden.
+=== 'n' then '1' enciphers, '2' deciphers with the same key back to every byte (CR, LF, NUL, byte 26); enciphering reports after one more blank line. The key alone is read with the input hidden. At a terminal, a cipher still going after a second shows how far it is on its report's line, blanked before the report.
+--- option terminal=1 clockstep=1000
 --- given dati.bin noeol
 a<CR>
 b<NUL><NUL>c<HEX:1a>
@@ -25,7 +26,7 @@ Inserisci il nome del file di output cifrato: {dati.cif}
 Inserisci la chiave di cifratura: {Chiave}
 
 
-File processato correttamente.
+<CR>Elaborazione: 100% (0 MB/s)<CR>                           <CR>File processato correttamente.
 
 <PROMPT>{n}
 <MENU>{2}
@@ -36,7 +37,7 @@ Inserisci il nome del file di output decifrato: {dati.out}
 
 Inserisci la chiave di decifratura: {Chiave}
 
-File processato correttamente.
+<CR>Elaborazione: 100% (0 MB/s)<CR>                           <CR>File processato correttamente.
 
 <PROMPT>
 --- platform
@@ -50,26 +51,6 @@ input shown
 a<CR>
 b<NUL><NUL>c<HEX:1a>
 <CR><HEX:1a><NUL><HEX:ff><HEX:80>z
-=== At a terminal, a cipher still going after a second shows how far it is on its report's line, blanked before the report.
---- option terminal=1 clockstep=1000
---- given poco.txt
-ciao
---- dialogue
-<PROMPT>{n}
-<MENU>{2}
-
-Inserisci il nome del file di input cifrato: {poco.txt}
-
-Inserisci il nome del file di output decifrato: {poco.txt}
-
-Inserisci la chiave di decifratura: {abc}
-
-<CR>Elaborazione: 100% (0 MB/s)<CR>                           <CR>File processato correttamente.
-
-<PROMPT>
---- platform
-input hidden
-input shown
 === Refusals leave an existing output as it was: a key with a non-letter; a missing input, reported before the key is looked at and in the same place in both directions; an output in a directory that does not exist. Menu answers other than a lone 1 or 2 are refused, and the line end after the answer is discarded.
 --- given in.txt
 ciao
