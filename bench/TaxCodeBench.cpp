@@ -35,7 +35,6 @@ class DataOnlySystem final : public tavrik::Terminal, public tavrik::System {
   void openPage(std::string_view) override {}
   bool startNewInstance() override { return false; }
   std::int64_t nowSeconds() override { return 1'700'000'000; }  // 14 November 2023
-  std::int64_t steadyMillis() override { return 0; }
   void sleepMillis(int) override {}
   void secureRandom(std::span<std::uint32_t>) override {}
   std::string dataDirectory() override { return kDataDir.string(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -24,8 +25,12 @@ class System {
   /// Calendar time in whole seconds since the epoch.
   virtual std::int64_t nowSeconds() = 0;
   /// Milliseconds of a clock that only moves forward, for how long
-  /// something takes (its zero means nothing).
-  virtual std::int64_t steadyMillis() = 0;
+  /// something takes (its zero means nothing). The same on every system.
+  virtual std::int64_t steadyMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
   virtual void sleepMillis(int milliseconds) = 0;
   /// Fills the span from the system's cryptographic random source.
   virtual void secureRandom(std::span<std::uint32_t> out) = 0;

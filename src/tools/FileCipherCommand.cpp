@@ -1,6 +1,4 @@
 // The cipher's dialogue: the direction, the two file names and the key.
-#include <optional>
-
 #include "platform/Files.hpp"
 #include "platform/Terminal.hpp"
 #include "shell/CommandShell.hpp"
@@ -102,14 +100,11 @@ void runDirection(Context& context, const Direction& direction) {
     return;
   }
   if (direction.blankLineBeforeReport) console.endLine();
-  std::optional<CipherProgressLine> progress;
-  CipherProgress showProgress;
-  if (context.terminal.isInteractive()) {
-    progress.emplace(console, context.system);
-    showProgress = [&progress](std::uint64_t done, std::uint64_t total) { progress->update(done, total); };
-  }
-  const CipherOutcome outcome = cipherFile(inputName, outputName, key, showProgress);
-  if (progress) progress->erase();
+  CipherProgressLine progress(console, context.system);
+  const auto show = [&progress](std::uint64_t done, std::uint64_t total) { progress.update(done, total); };
+  const CipherOutcome outcome =
+      cipherFile(inputName, outputName, key, context.terminal.isInteractive() ? CipherProgress(show) : CipherProgress());
+  progress.erase();
   switch (outcome) {
     case CipherOutcome::Done:
       writeLine(console, kDone);

@@ -151,12 +151,6 @@ bool PosixSystem::startNewInstance() {
   return false;  // this instance goes on
 }
 
-std::int64_t PosixSystem::steadyMillis() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
 std::int64_t PosixSystem::nowSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
              std::chrono::system_clock::now().time_since_epoch())

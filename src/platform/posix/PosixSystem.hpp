@@ -19,7 +19,6 @@ class PosixSystem final : public System {
   void openPage(std::string_view address) override;
   bool startNewInstance() override;
   std::int64_t nowSeconds() override;
-  std::int64_t steadyMillis() override;
   void sleepMillis(int milliseconds) override;
   void secureRandom(std::span<std::uint32_t> out) override;
   std::string dataDirectory() override;

@@ -117,12 +117,6 @@ bool WindowsSystem::startNewInstance() {
   return true;
 }
 
-std::int64_t WindowsSystem::steadyMillis() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
 std::int64_t WindowsSystem::nowSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
              std::chrono::system_clock::now().time_since_epoch())
