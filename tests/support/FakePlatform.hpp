@@ -23,8 +23,7 @@ class FakePlatform final : public Terminal, public System {
   bool interactive = false;           // output shown on a terminal
   std::int64_t now = 1'700'000'000;   // the clock, in seconds
   long long sleptMillis = 0;          // total time the program slept
-  std::int64_t steadyNow = 0;         // the steady clock, in milliseconds,
-  std::int64_t steadyStep = 0;        // moved on this much at each reading
+  std::int64_t steadyNow = 0, steadyStep = 0;  // the steady clock (ms), moved on by the step at each reading
   std::mt19937 randomSource{12345};   // stands in for the system's source
   std::string dataDir;                // installed data directory; empty = none
 

@@ -102,9 +102,7 @@ bool runDialogue(Transcript& t, bool show) {
   const fs::path workDir = freshDirectory();
   if (workDir.empty()) return false;
   fs::current_path(workDir);
-  for (const auto& [name, content] : t.givenFiles) {
-    std::ofstream(workDir / name, std::ios::binary) << content;
-  }
+  for (const auto& [name, content] : t.givenFiles) std::ofstream(workDir / name, std::ios::binary) << content;
 
   tavrik::FakePlatform platform;
   if (t.options.contains("reachable")) platform.reachable = t.options["reachable"] == "yes";
